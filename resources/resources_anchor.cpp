@@ -1,0 +1,1 @@
+// Holds the embedded files of the program; see CMakeLists.txt.

@@ -1,0 +1,89 @@
+#include "setupctrls/register_classes.h"
+
+#include "setupctrls/board_highlight.h"
+#include "setupctrls/board_image.h"
+#include "setupctrls/radio_panel.h"
+#include "toolkit/definition_loader.h"
+#include "toolkit/menus.h"
+
+namespace {
+
+const TEnumTable<THighlightType> HighlightTypes = {{"htOptions", THighlightType::htOptions},
+                                                   {"htSettings", THighlightType::htSettings},
+                                                   {"htCalibration", THighlightType::htCalibration}};
+}  // namespace
+
+void RegisterSetupControls() {
+    {
+        TPublisher<TBoardImage> p("TBoardImage", "TComponent");
+        PublishBounds(p);
+        p.Ref("First", &TBoardImage::SetFirst)
+            .Ref("Menu", &TBoardImage::SetMenu)
+            .Bool("CenterOnForm", &TBoardImage::SetCenterOnForm)
+            .Bool("Scale", &TBoardImage::SetScale)
+            .Enum("Align", AlignValues, &TControl::SetAlign)
+            .Set("Anchors", AnchorKinds, &TControl::SetAnchors)
+            .Bool("AutoSize", &TBoardImage::SetAutoSize)
+            .Bool("Center", &TBoardImage::SetCenter)
+            .Ignored("Constraints")
+            .Bool("Enabled", &TControl::SetEnabled)
+            .Ignored("ParentShowHint")
+            .Picture("Picture", &TBoardImage::Picture)
+            .Ignored("PopupMenu")
+            .Ignored("ShowHint")
+            .Bool("Stretch", &TBoardImage::SetStretch)
+            .Bool("Transparent", &TBoardImage::SetTransparent)
+            .Bool("Visible", &TControl::SetVisible);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TBoardHighlight> p("TBoardHighlight", "TComponent");
+        PublishBounds(p);
+        p.Bool("CreatePopup", &TBoardHighlight::CreatePopup)
+            .Enum("HighlightType", HighlightTypes, &TBoardHighlight::SetHighlightType)
+            .Ref("RadioPanel", &TBoardHighlight::SetRadioPanel)
+            .Str("Title", &TBoardHighlight::SetTitle)
+            .Enum("Align", AlignValues, &TControl::SetAlign)
+            .Set("Anchors", AnchorKinds, &TControl::SetAnchors)
+            .Bool("Enabled", &TControl::SetEnabled)
+            .Ignored("Constraints")
+            .Ignored("ParentShowHint")
+            .Ignored("ShowHint")
+            .Bool("Visible", &TControl::SetVisible);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TRadioPanel> p("TRadioPanel", "TComponent");
+        PublishBounds(p);
+        p.Bool("RadioEnabled", &TRadioPanel::SetRadioEnabled)
+            .Strings("Lines", &TRadioPanel::SetLines)
+            .Int("MemoHeight", &TRadioPanel::SetMemoHeight)
+            .Enum("Align", AlignValues, &TControl::SetAlign)
+            .Set("FinalAnchors", AnchorKinds, &TRadioPanel::SetFinalAnchors)
+            .Enum("BevelInner", BevelCutValues, &TCustomPanel::SetBevelInner)
+            .Enum("BevelOuter", BevelCutValues, &TCustomPanel::SetBevelOuter)
+            .Int("BevelWidth", &TCustomPanel::SetBevelWidth)
+            .Ignored("BiDiMode")
+            .Int("BorderWidth", &TCustomPanel::SetBorderWidth)
+            .Enum("BorderStyle", BorderStyleValues, &TCustomPanel::SetBorderStyle)
+            .Color("Color", &TControl::SetColor)
+            .Ignored("Constraints")
+            .Ignored("Ctl3D")
+            .Bool("Enabled", &TControl::SetEnabled)
+            .Bool("FullRepaint", &TCustomPanel::SetFullRepaint)
+            .Ignored("ParentBiDiMode")
+            .Bool("ParentColor", &TControl::SetParentColor)
+            .Ignored("ParentCtl3D")
+            .Bool("ParentFont", &TControl::SetParentFont)
+            .Ignored("ParentShowHint")
+            .Ignored("PopupMenu")
+            .Ignored("ShowHint")
+            .Int("TabOrder", &TWinControl::SetTabOrder)
+            .Bool("TabStop", &TWinControl::SetTabStop)
+            .Bool("Visible", &TControl::SetVisible)
+            .Event("OnRadioChange", &TRadioPanel::OnRadioChange)
+            .Event("OnActivate", &TRadioPanel::OnActivate)
+            .Event("OnDeactivate", &TRadioPanel::OnDeactivate);
+        PublishMouseEvents(p);
+    }
+}
