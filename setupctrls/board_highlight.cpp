@@ -3,9 +3,12 @@
 #include <cmath>
 
 #include "setupctrls/board_image.h"
+#include "setupctrls/popup_form.h"
 #include "setupctrls/radio_panel.h"
 #include "toolkit/application.h"
-#include "toolkit/form.h"
+#include "toolkit/comctrls.h"
+#include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
 
 namespace {
 
@@ -22,6 +25,26 @@ TypeLook LookOf(THighlightType type) {
     }
     return {RGB(255, 255, 0), 0.5f, 0.75f, 1.0f};
 }
+
+struct MenuSection {
+    const char* caption;
+    const char* stem;
+    std::vector<const char*> before;  // goes in front of the first of these
+};
+
+MenuSection SectionOf(THighlightType type) {
+    switch (type) {
+    case THighlightType::htSettings: return {"&Settings", "Settings", {"&Calibration", "&Options", "&Help"}};
+    case THighlightType::htCalibration: return {"&Calibration", "Calibration", {"&Options", "&Help"}};
+    case THighlightType::htOptions: break;
+    }
+    return {"&Options", "Options", {"&Help"}};
+}
+
+// Popup sizes, outer: the smallest a popup may be, and one without a panel.
+constexpr int MinPopupWidth = 194;
+constexpr int MinPopupHeight = 122;
+constexpr int DefaultMemoHeight = 58;
 
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
@@ -97,7 +120,10 @@ TBoardHighlight::TBoardHighlight(TComponent* owner) : TGraphicControl(owner) {
     SetHighlightType(THighlightType::htSettings);
 }
 
-TBoardHighlight::~TBoardHighlight() = default;
+TBoardHighlight::~TBoardHighlight() {
+    // The popup goes with us (we own it); it must not call back meanwhile.
+    if (FPopup) FPopup->Highlight = nullptr;
+}
 
 void TBoardHighlight::SetHighlightType(THighlightType type) {
     if (type == FHighlightType) return;
@@ -196,8 +222,8 @@ void TBoardHighlight::RenderImages() {
 
 void TBoardHighlight::Prepare() {
     RenderImages();
-    FBoardMenu = Parent() && Parent()->ClassName() == "TBoardImage" ? static_cast<TBoardImage*>(Parent())->Menu()
-                                                                     : nullptr;
+    FBoardMenu = ParentIsBoardImage() ? static_cast<TBoardImage*>(Parent())->Menu() : nullptr;
+    AddMenuEntry();
 }
 
 void TBoardHighlight::Paint() {
@@ -215,6 +241,7 @@ void TBoardHighlight::MouseEnter(bool relayed) {
     if (FLit) return;
     FLit = true;
     Invalidate();
+    if (CreatePopup) ShowPopup();
     if (relayed) return;
     // A snapshot: the relays may reorder the parent's list as they go.
     for (TBoardHighlight* h : LinkedHighlights()) h->MouseEnter(true);
@@ -222,6 +249,15 @@ void TBoardHighlight::MouseEnter(bool relayed) {
 
 void TBoardHighlight::MouseLeave(bool relayed) {
     if (!FLit) return;
+    if (FPopup && !FPinned) {
+        if (FPopup->OuterContains(GetCursorPos())) {
+            // Into the popup: it stays, and closes when the mouse leaves it.
+            FPopup->CloseOnLeave = true;
+            Pin();
+        } else {
+            FPopup->Close();
+        }
+    }
     if (relayed) return;
     for (TBoardHighlight* h : LinkedHighlights()) h->MouseLeave(true);
 }
@@ -232,11 +268,15 @@ void TBoardHighlight::Click() {
 }
 
 void TBoardHighlight::Pin() {
-    if (FPopup) FPinned = true;
+    if (FPopup) {
+        FPinned = true;
+        CheckMenuEntry(true);
+    }
     if (!ParentIsBoardImage()) return;
     for (TBoardHighlight* h : LinkedHighlights()) {
         if (!h->FPopup) continue;
         h->FPinned = true;
+        h->CheckMenuEntry(true);
         h->FPopup->SetFocus();
     }
 }
@@ -265,4 +305,246 @@ void TBoardHighlight::SetPopupActive(bool active, bool propagate) {
 void TBoardHighlight::ClearLit() {
     FLit = false;
     Invalidate();
+}
+
+// ---- the popup ---------------------------------------------------------
+
+void TBoardHighlight::ShowPopup() {
+    if (FPopup) {
+        if (!FPopup->Visible()) FPinned = false;
+        FPopup->ShowForm();
+        return;
+    }
+    // A linked highlight's popup is shown through the relayed enter to it.
+    const long tag = long(FHighlightType);
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TForm* form = Screen->Forms(i);
+        if (form->Caption() == FPlainTitle && form->Tag() == tag) return;
+    }
+    BuildPopup();
+}
+
+void TBoardHighlight::BuildPopup() {
+    auto* popup = new TPopupForm(this);
+    FPopup = popup;
+    popup->Highlight = this;
+    popup->SetAutoScroll(false);
+    popup->SetBorderStyle(TFormBorderStyle::bsSizeToolWin);
+    popup->SetFormStyle(TFormStyle::fsStayOnTop);
+    FPinned = false;
+
+    TRadioPanel* panel = FRadioPanel;
+    int memoHeight = DefaultMemoHeight;
+    int panelLeft = 0, panelTop = 0;
+    if (panel) {
+        memoHeight = panel->MemoHeight();
+        popup->OnActivate = panel->OnActivate;
+        popup->OnDeactivate = panel->OnDeactivate;
+        panelLeft = panel->Left();
+        panelTop = panel->Top();
+        panel->SetBounds(0, 0, panel->Width(), panel->Height());
+        panel->SetVisible(true);
+        popup->SetClientWidth(panel->Width());
+        popup->SetClientHeight(panel->Height() + 32 + memoHeight + 19);
+        panel->SetParent(popup);
+        panel->SetAnchors(panel->FinalAnchors());
+        panel->SetHosted(true);
+    } else {
+        popup->SetWidth(MinPopupWidth);
+        popup->SetHeight(memoHeight + 64 + 19);
+    }
+
+    popup->SetCaption(FPlainTitle);
+    popup->SetBounds(popup->Left(), popup->Top(), std::max(MinPopupWidth, popup->Width()),
+                     std::max(MinPopupHeight, popup->Height()));
+    popup->SetMinimumSize(popup->Width(), popup->Height());
+    popup->SetTag(long(FHighlightType));
+
+    // Where the panel stood in the page, moved as far as the board has moved
+    // since its first paint; without a panel, below the board.
+    TWinControl* board = Parent();
+    int dx = 0, dy = 0;
+    if (ParentIsBoardImage()) {
+        dx = static_cast<TBoardImage*>(board)->InitialLeft() - panelLeft;
+        dy = static_cast<TBoardImage*>(board)->InitialTop() - panelTop;
+    }
+    if (!panel) {
+        dx = 0;
+        dy = -((board ? board->Height() : 0) + 38);
+    }
+    TPoint place{board ? board->Left() - dx : -dx, board ? board->Top() - dy : -dy};
+    // Those are positions in the window's client area: take them to the screen.
+    if (board && board->Parent()) place = board->Parent()->ClientToScreen(place);
+
+    popup->OnClose = Bind(this, &TBoardHighlight::PopupClosed);
+
+    const int cw = popup->ClientWidth(), ch = popup->ClientHeight();
+    TPopupLayout layout = LayOutPopup(cw, ch, memoHeight);
+
+    auto* status = new TStatusBar(popup);
+    popup->PopupStatus = status;
+    status->SetName("PopupStatus");
+    status->SetAlign(TAlign::alNone);
+    status->SetParent(popup);
+    status->SetBounds(layout.Status.Left, layout.Status.Top, layout.Status.Width(), layout.Status.Height());
+    status->SetAnchors(akLeft | akRight | akBottom);
+    status->AddPanel().Bevel = TStatusPanelBevel::pbNone;
+
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        TRect bounds;
+        TAnchors anchors;
+        void (TBoardHighlight::*click)(TObject*);
+    };
+    TButton* done = nullptr;
+    for (const ButtonSpec& spec : {ButtonSpec{"PreviousButton", "Previous", layout.Previous, akLeft | akBottom,
+                                              &TBoardHighlight::PreviousClick},
+                                   ButtonSpec{"NextButton", "Next", layout.Next, akBottom, &TBoardHighlight::NextClick},
+                                   ButtonSpec{"DoneButton", "Done", layout.Done, akRight | akBottom,
+                                              &TBoardHighlight::DoneClick}}) {
+        auto* button = new TButton(popup);
+        button->SetName(spec.name);
+        button->SetCaption(spec.caption);
+        button->SetParent(popup);
+        button->SetBounds(spec.bounds.Left, spec.bounds.Top, spec.bounds.Width(), spec.bounds.Height());
+        button->SetAnchors(spec.anchors);
+        button->OnClick = Bind(this, spec.click);
+        done = button;
+    }
+
+    auto* memo = new TMemo(popup);
+    memo->SetName("StatusMemo");
+    memo->SetParent(popup);
+    memo->SetBounds(layout.Memo.Left, layout.Memo.Top, layout.Memo.Width(), layout.Memo.Height());
+    memo->SetAnchors(akLeft | akTop | akRight | akBottom);
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(TScrollStyle::ssVertical);
+    if (panel) {
+        memo->SetLines(panel->Lines());
+        panel->SetMemo(memo);
+    }
+
+    TForm* main = Application ? Application->MainForm() : nullptr;
+    TRect area = Screen->MonitorRect(main ? TPoint{main->Left() + main->Width() / 2, main->Top() + main->Height() / 2}
+                                          : place);
+    TPoint clamped = ClampToArea(Bounds(place.X, place.Y, popup->Width(), popup->Height()), area);
+    popup->SetBounds(clamped.X, clamped.Y, popup->Width(), popup->Height());
+
+    popup->ShowForm();
+    if (panel) panel->SetFocus();
+    else done->SetFocus();
+}
+
+void TBoardHighlight::PopupClosed(TObject*, TCloseAction&) {
+    CheckMenuEntry(false);
+    if (FPopup) FPopup->CloseOnLeave = false;
+    ClearLit();
+    if (!ParentIsBoardImage()) return;
+    for (TBoardHighlight* h : LinkedHighlights()) h->ClearLit();
+}
+
+void TBoardHighlight::DoneClick(TObject*) {
+    if (FPopup) FPopup->Close();
+}
+
+// ---- the menu ----------------------------------------------------------
+
+namespace {
+
+TMenuItem* FindSection(TMainMenu* menu, const String& caption, int from = 0) {
+    TMenuItem* bar = menu->Items();
+    for (int i = from; i < bar->Count(); ++i)
+        if (bar->Items(i)->Caption() == caption) return bar->Items(i);
+    return nullptr;
+}
+
+int FindEntry(const TMenuItem* section, const String& title) {
+    for (int j = 0; j < section->Count(); ++j)
+        if (section->Items(j)->Caption() == title) return j;
+    return -1;
+}
+
+}  // namespace
+
+void TBoardHighlight::AddMenuEntry() {
+    if (!FBoardMenu) return;
+    MenuSection s = SectionOf(FHighlightType);
+    TComponent* owner = FBoardMenu->Owner();
+    TMenuItem* section = FindSection(FBoardMenu, s.caption);
+    if (section && FindEntry(section, FTitle) >= 0) return;
+    if (!section) {
+        TMenuItem* bar = FBoardMenu->Items();
+        int index = bar->Count();
+        for (int i = 0; i < bar->Count() && index == bar->Count(); ++i)
+            for (const char* before : s.before)
+                if (bar->Items(i)->Caption() == before) {
+                    index = i;
+                    break;
+                }
+        section = new TMenuItem(owner);
+        section->SetName(owner ? owner->UniqueName(s.stem) : String(s.stem) + "1");
+        section->SetCaption(s.caption);
+        bar->Insert(index, section);
+    }
+    if (FTitle.empty()) return;
+    auto* entry = new TMenuItem(owner);
+    // A title without letters gives no stem of its own.
+    String stem = FTitleIdent.empty() ? "Entry" : FTitleIdent;
+    entry->SetName(owner ? owner->UniqueName(stem) : stem + "1");
+    entry->SetCaption(FTitle);
+    entry->OnClick = Bind(this, &TBoardHighlight::MenuEntryClick);
+    section->Add(entry);
+}
+
+void TBoardHighlight::CheckMenuEntry(bool checked) {
+    if (!FBoardMenu) return;
+    MenuSection s = SectionOf(FHighlightType);
+    TMenuItem* bar = FBoardMenu->Items();
+    for (int i = 0; i < bar->Count(); ++i) {
+        TMenuItem* section = bar->Items(i);
+        if (section->Caption() != s.caption) continue;
+        int j = FindEntry(section, FTitle);
+        if (j < 0) continue;
+        section->Items(j)->SetChecked(checked);
+        return;
+    }
+}
+
+void TBoardHighlight::MenuEntryClick(TObject* sender) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    bool fromMenu = item && item->ClassName() == "TMenuItem";
+    if (!fromMenu || !item->Checked()) {
+        MouseEnter(false);
+        Pin();
+        MouseLeave(false);
+        return;
+    }
+    if (FPopup) {
+        FPopup->Close();
+        return;
+    }
+    for (TBoardHighlight* h : LinkedHighlights())
+        if (h->FPopup) h->MenuEntryClick(sender);
+}
+
+void TBoardHighlight::PreviousClick(TObject*) { Walk(-1); }
+void TBoardHighlight::NextClick(TObject*) { Walk(+1); }
+
+void TBoardHighlight::Walk(int step) {
+    if (!FBoardMenu) return;
+    MenuSection s = SectionOf(FHighlightType);
+    TMenuItem* bar = FBoardMenu->Items();
+    for (int i = 0; i < bar->Count(); ++i) {
+        TMenuItem* section = bar->Items(i);
+        if (section->Caption() != s.caption) continue;
+        int j = FindEntry(section, FTitle);
+        if (j < 0) continue;
+        const int n = section->Count();
+        TMenuItem* target = section->Items((j + step + n) % n);
+        if (FPopup) FPopup->Close();
+        // Entries added by the page itself may have no handler; they are skipped.
+        if (target->OnClick) target->OnClick(this);
+        return;
+    }
 }

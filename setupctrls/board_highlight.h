@@ -8,9 +8,10 @@
 #include "setupctrls/highlight_type.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/control.h"
+#include "toolkit/form.h"
 
-class TForm;
 class TMainMenu;
+class TPopupForm;
 class TRadioPanel;
 
 // Blends an ellipse inscribed in the bitmap towards a colour: a faint inner
@@ -58,7 +59,7 @@ public:
     bool PopupActive() const { return FPopupActive; }
     bool Pinned() const { return FPinned; }
     bool Prepared() const { return FPrepared; }
-    TForm* Popup() const { return FPopup; }
+    TPopupForm* Popup() const { return FPopup; }
     TMainMenu* BoardMenu() const { return FBoardMenu; }
 
     // Same parent board, exact class, Title and type; a highlight is linked to itself.
@@ -74,6 +75,22 @@ public:
     // The three looks, tinted over what the parent has drawn under the control.
     void RenderImages();
 
+    // Shows the group's popup, building it the first time.
+    void ShowPopup();
+    // The popup's close event: unchecks the entry and unlights the group.
+    void PopupClosed(TObject* sender, TCloseAction& action);
+    void DoneClick(TObject* sender);
+    // Close this popup and open the previous or next spot of the same kind.
+    void PreviousClick(TObject* sender);
+    void NextClick(TObject* sender);
+
+    // The group's entry in the board's menu, under its kind's section.
+    void AddMenuEntry();
+    void CheckMenuEntry(bool checked);
+    // From the menu: opens the popup pinned, or closes it when the entry is
+    // checked. From Previous or Next (a highlight as sender): always opens.
+    void MenuEntryClick(TObject* sender);
+
     void MouseEntered() override { MouseEnter(false); }
     void MouseLeft() override { MouseLeave(false); }
 
@@ -85,6 +102,8 @@ private:
     // Linked highlights in the parent's order (itself included), only under a board image.
     std::vector<TBoardHighlight*> LinkedHighlights() const;
     void Prepare();
+    void BuildPopup();
+    void Walk(int step);
 
     THighlightType FHighlightType = THighlightType::htOptions;
     String FTitle;
@@ -98,6 +117,6 @@ private:
     bool FPopupActive = false;
     bool FPinned = false;
     bool FPrepared = false;
-    TForm* FPopup = nullptr;
+    TPopupForm* FPopup = nullptr;
     TMainMenu* FBoardMenu = nullptr;
 };

@@ -61,7 +61,7 @@ public:
     TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
     void SetClientWidth(int width);
     void SetClientHeight(int height);
-    TPoint ClientToScreen(TPoint p) const;
+    virtual TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
 
     bool Visible() const { return FVisible; }

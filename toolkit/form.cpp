@@ -23,7 +23,7 @@ TFrameMargins DefaultMargins(TFormBorderStyle style) {
     switch (style) {
     case TFormBorderStyle::bsNone: return {};
     case TFormBorderStyle::bsToolWindow:
-    case TFormBorderStyle::bsSizeToolWin: return {1, 20, 1, 1};
+    case TFormBorderStyle::bsSizeToolWin: return {1, 20, 1, 5};
     default: return {1, 20, 1, 1};
     }
 }
@@ -51,6 +51,8 @@ TForm::TForm(TComponent* owner) : TWinControl(owner, nullptr) {
 
 TForm::~TForm() {
     MarkDestroying();
+    // No activation or leave notice reaches a form that is being taken down.
+    EndGuards();
     if (Screen) Screen->RemoveForm(this);
     if (Application) Application->FormDestroyed(this);
     // Owned components first, while our widgets still stand; then the window.

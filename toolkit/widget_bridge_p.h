@@ -27,3 +27,9 @@ private:
     TWinControl* FControl;
     TControlGuard FGuard;
 };
+
+// A widget factory for TWinControl's constructor.
+template <class Base>
+QWidget* MakeBridge(TWinControl* control) {
+    return new TWidgetBridge<Base>(control);
+}

@@ -23,8 +23,8 @@ TMouseButton ToButton(Qt::MouseButton b) {
 
 TWinControl::TWinControl(TComponent* owner) : TWinControl(owner, nullptr) {}
 
-TWinControl::TWinControl(TComponent* owner, QWidget* widget) : TControl(owner) {
-    FWidget = widget ? widget : new TWidgetBridge<QWidget>(this, nullptr);
+TWinControl::TWinControl(TComponent* owner, TWidgetFactory makeWidget) : TControl(owner) {
+    FWidget = makeWidget ? makeWidget(this) : new TWidgetBridge<QWidget>(this, nullptr);
     FWidget->setAttribute(Qt::WA_DeleteOnClose, false);
     FWidget->hide();
 }
@@ -90,6 +90,13 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 int TWinControl::ClientWidth() const { return Width(); }
+
+TPoint TWinControl::ClientToScreen(TPoint p) const {
+    QWidget* client = ClientWidget();
+    if (!client) return TControl::ClientToScreen(p);
+    QPoint global = client->mapToGlobal(QPoint(p.X, p.Y));
+    return {global.x(), global.y()};
+}
 int TWinControl::ClientHeight() const { return Height(); }
 
 void TWinControl::SetVisible(bool visible) {

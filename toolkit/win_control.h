@@ -29,6 +29,7 @@ public:
     void SetEnabled(bool enabled) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
+    TPoint ClientToScreen(TPoint p) const override;
 
     int TabOrder() const { return FTabOrder; }
     void SetTabOrder(int order);
@@ -53,8 +54,10 @@ public:
     virtual bool HandleWidgetEvent(QWidget* widget, QEvent* event);
 
 protected:
-    // Takes ownership of a widget made by a subclass (a bridge, see widget_bridge_p.h).
-    TWinControl(TComponent* owner, QWidget* widget);
+    // Makes the control's widget once the control itself exists (a bridge,
+    // see widget_bridge_p.h); the control owns it.
+    using TWidgetFactory = QWidget* (*)(TWinControl* control);
+    TWinControl(TComponent* owner, TWidgetFactory makeWidget);
 
     // Custom-painted controls paint themselves and their windowless children.
     void SetCustomPainted(bool custom);

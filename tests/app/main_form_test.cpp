@@ -157,7 +157,7 @@ TEST_F(MainWindow, ShownMaximisedTheBoardIsCentredAndEveryCircleRests) {
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(MainWindow, HoveringACircleLightsItsGroup) {
+TEST_F(MainWindow, HoveringACircleLightsItsGroupAndShowsItsPopup) {
     ShowMaximised();
     TMainForm& f = *MainForm;
     TRect r = f.AnalogRangeHighlight1->BoundsRect();
@@ -165,11 +165,13 @@ TEST_F(MainWindow, HoveringACircleLightsItsGroup) {
     EXPECT_TRUE(f.AnalogRangeHighlight1->Lit());
     EXPECT_TRUE(f.AnalogRangeHighlight0->Lit());
     EXPECT_FALSE(f.PullHighlight->Lit());
+    // The popup just shown is the active window: the group peaks.
     TBoardHighlight& other = *f.AnalogRangeHighlight0;
+    ASSERT_TRUE(other.PopupActive());
     QImage shot = Grab(*f.BoardImage1);
-    std::uint32_t lit = other.LitImage().ScanLine(20)[3];
-    EXPECT_EQ(shot.pixel(other.Left() + 3, other.Top() + 20) & 0xFFFFFF, lit & 0xFFFFFF);
-    EXPECT_NE(lit & 0xFFFFFF, other.RestImage().ScanLine(20)[3] & 0xFFFFFF);
+    std::uint32_t peak = other.PeakImage().ScanLine(20)[3];
+    EXPECT_EQ(shot.pixel(other.Left() + 3, other.Top() + 20) & 0xFFFFFF, peak & 0xFFFFFF);
+    EXPECT_NE(peak & 0xFFFFFF, other.RestImage().ScanLine(20)[3] & 0xFFFFFF);
 }
 
 TEST_F(MainWindow, ExitEndsTheProgram) {

@@ -31,13 +31,53 @@ pids+=($!)
 xdotool search --sync --onlyvisible --name '^Setup$' >/dev/null
 sleep 1
 
-import -window root "$work/rest.png"
-read -r _ _ x y < <("$check" rest "$work/rest.png")
+look() {  # look NAME [board_check arguments]
+    local shot="$work/$1.png"
+    shift
+    import -window root "$shot"
+    "$check" "$shot" "$@"
+}
+wait_for_window() {  # wait_for_window TITLE present|absent
+    for _ in $(seq 50); do
+        if xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then
+            [ "$2" = present ] && return 0
+        else
+            [ "$2" = absent ] && return 0
+        fi
+        sleep 0.1
+    done
+    echo "window '$1' is not $2" >&2
+    return 1
+}
+
+read -r _ _ x y < <(look rest)
 echo "board shown at $x,$y; every circle at rest"
 
 # The gain jumper's circle: 360, 376, 41 x 25 on the board.
 xdotool mousemove $((x + 380)) $((y + 388))
+wait_for_window "Analog Range" present
+sleep 0.3
+# The popup may overlap the board's edge: leave out its window and frame.
+popup=$(xdotool search --onlyvisible --name '^Analog Range$' | head -n1)
+read -r px py pw ph < <(xwininfo -id "$popup" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+    /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}')
+export BOARD_CHECK_SKIP="$((px - 8)) $((py - 30)) $((pw + 16)) $((ph + 40))"
+look hover AnalogRangeHighlight1 peak >/dev/null
+unset BOARD_CHECK_SKIP
+echo "hovering the gain jumper opens the Analog Range popup; both of its circles peak"
+
+# Away from every circle: the popup closes and the board rests again.
+xdotool mousemove $((x + 250)) $((y + 150))
+wait_for_window "Analog Range" absent
+sleep 0.3
+look closed >/dev/null
+echo "leaving the circle closes the popup"
+
+# A click pins it: it stays when the pointer goes away.
+xdotool mousemove $((x + 380)) $((y + 388))
+wait_for_window "Analog Range" present
+xdotool click 1
+xdotool mousemove $((x + 250)) $((y + 150))
 sleep 0.5
-import -window root "$work/lit.png"
-"$check" lit "$work/lit.png" AnalogRangeHighlight1 >/dev/null
-echo "hovering the gain jumper lights both analog-range circles"
+wait_for_window "Analog Range" present
+echo "a click pins the popup"

@@ -83,6 +83,7 @@ TEST_F(HighlightOnBoard, FirstPaintRendersTheLooksOverWhatLiesBelow) {
 
 TEST_F(HighlightOnBoard, TheFlagsChooseTheLook) {
     auto* h = AddHighlight("H", Bounds(10, 10, 40, 30), "&H");
+    h->CreatePopup = false;
     ShowBoard();
     struct Case {
         bool lit, active;
@@ -109,11 +110,12 @@ TEST_F(HighlightOnBoard, EnteringOneLightsItsLinkedHighlightsOnly) {
     auto* c = AddHighlight("C", Bounds(60, 0, 20, 20), "&Connectors", THighlightType::htOptions);
     auto* otherType = AddHighlight("D", Bounds(90, 0, 20, 20), "&Connectors", THighlightType::htSettings);
     auto* otherTitle = AddHighlight("E", Bounds(120, 0, 20, 20), "&connectors", THighlightType::htOptions);
+    for (auto* h : {a, b, c, otherType, otherTitle}) h->CreatePopup = false;  // lighting alone
     ShowBoard();
     MoveMouse(*board, 40, 10);
     EXPECT_TRUE(a->Lit() && b->Lit() && c->Lit());
     EXPECT_FALSE(otherType->Lit() || otherTitle->Lit());
-    // Leaving keeps the group lit: only its popup's closing clears it.
+    // Without a popup, leaving keeps the group lit: only a popup's closing clears it.
     MoveMouse(*board, 200, 150);
     EXPECT_TRUE(a->Lit() && b->Lit() && c->Lit());
     EXPECT_TRUE(a->IsLinkedTo(*c));
@@ -126,6 +128,7 @@ TEST_F(HighlightOnBoard, UnderAnotherParentAHighlightActsAlone) {
     panel->Show();
     auto* a = AddHighlight("A", Bounds(0, 0, 20, 20), "&Same", THighlightType::htSettings, panel);
     auto* b = AddHighlight("B", Bounds(30, 0, 20, 20), "&Same", THighlightType::htSettings, panel);
+    a->CreatePopup = b->CreatePopup = false;
     a->MouseEnter(false);
     EXPECT_TRUE(a->Lit());
     EXPECT_FALSE(b->Lit());

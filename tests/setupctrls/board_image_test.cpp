@@ -81,6 +81,7 @@ TEST_F(BoardImage, OpenFirstHighlightMessage) {
     EXPECT_EQ(board->Perform(WM_OPENFIRSTHIGHLIGHT, 0, 0), 0);  // no First: nothing happens
     auto* first = AddHighlight("First", Bounds(0, 0, 20, 20), "&Analog Range");
     auto* linked = AddHighlight("Linked", Bounds(40, 0, 20, 20), "&Analog Range");
+    first->CreatePopup = linked->CreatePopup = false;
     int clicks = 0;
     first->OnClick = [&](TObject*) { ++clicks; };
     board->SetFirst(first);
