@@ -4,10 +4,18 @@
 
 #include "toolkit/form.h"
 
+#include "setupctrls/three_jumper.h"
+
 class TBoardHighlight;
 class TBoardImage;
+class TImage;
+class TLabel;
 class TMainMenu;
 class TMenuItem;
+class TPaintBox;
+class TPanel;
+class TRadioButton;
+class TRadioGroup;
 class TRadioPanel;
 
 class TMainForm : public TForm {
@@ -29,8 +37,18 @@ public:
     TRadioPanel* SubUSBPanel = nullptr;
     TRadioPanel* ConnPanel = nullptr;
     TRadioPanel* PullPanel = nullptr;
+    TThreeJumper* PullJumper1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
     TBoardHighlight* AnalogRangeHighlight0 = nullptr;
     TRadioPanel* AnalogRangePanel = nullptr;
+    TThreeJumper* RangeJumperPolarity0 = nullptr;
+    TLabel* Label3 = nullptr;
+    TLabel* Label4 = nullptr;
+    TThreeJumper* PullJumper0 = nullptr;
+    TRadioGroup* PullRadios1 = nullptr;
+    TRadioGroup* PullRadios0 = nullptr;
+    TRadioGroup* RangeRadios = nullptr;
     TBoardHighlight* PullHighlight = nullptr;
     TBoardHighlight* PowerJumperHighlight = nullptr;
     TBoardHighlight* PowerDCInHighlight = nullptr;
@@ -39,10 +57,41 @@ public:
     TBoardHighlight* DIOGateConnHighlight = nullptr;
     TBoardHighlight* GateConnHighlight = nullptr;
     TBoardHighlight* AnalogConnHighlight = nullptr;
+    TThreeJumper* PowerJumper = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label6 = nullptr;
+    TPanel* ExternalPowerPanel = nullptr;
+    TImage* Image1 = nullptr;
+    TPaintBox* PowerScrewPaint = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TLabel* Label9 = nullptr;
+    TRadioButton* USBPowerRadio = nullptr;
+    TRadioButton* ExternalPowerRadio = nullptr;
     TBoardHighlight* AnalogRangeHighlight1 = nullptr;
+    TThreeJumper* RangeJumperPolarity1 = nullptr;
+    TThreeJumper* RangeJumperGain = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label11 = nullptr;
 
     // Closes the main window, which ends the program.
     void Exit2Click(TObject* sender);
+
+    // Each setting is shown twice, as radio choices and as drawn jumpers;
+    // these keep the two in step whichever the user changes.
+    void PullJumper1Click(TObject* sender);
+    void PullRadios0Click(TObject* sender);
+    void PullRadios1Click(TObject* sender);
+    void PullJumper0Click(TObject* sender);
+    void RangeRadiosClick(TObject* sender);
+    void RangeJumperPolarityClick(TObject* sender);
+    void PowerScrewPaintPaint(TObject* sender);
+    void PowerRadioClick(TObject* sender);
+    void PowerJumperClick(TObject* sender);
+    void RangeJumperGainClick(TObject* sender);
+
+private:
+    void SetRangeFromJumpers(TJumperState polarity, TJumperState gain);
 };
 
 extern TMainForm* MainForm;

@@ -3,6 +3,7 @@
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
 #include "setupctrls/radio_panel.h"
+#include "setupctrls/three_jumper.h"
 #include "toolkit/definition_loader.h"
 #include "toolkit/menus.h"
 
@@ -11,6 +12,12 @@ namespace {
 const TEnumTable<THighlightType> HighlightTypes = {{"htOptions", THighlightType::htOptions},
                                                    {"htSettings", THighlightType::htSettings},
                                                    {"htCalibration", THighlightType::htCalibration}};
+const TEnumTable<TJumperState> JumperStates = {
+    {"jsOpen", TJumperState::jsOpen}, {"jsLeft", TJumperState::jsLeft}, {"jsRight", TJumperState::jsRight}};
+const TEnumTable<TOrientationType> Orientations = {{"otUp", TOrientationType::otUp},
+                                                   {"otDown", TOrientationType::otDown},
+                                                   {"otLeft", TOrientationType::otLeft},
+                                                   {"otRight", TOrientationType::otRight}};
 }  // namespace
 
 void RegisterSetupControls() {
@@ -84,6 +91,19 @@ void RegisterSetupControls() {
             .Event("OnRadioChange", &TRadioPanel::OnRadioChange)
             .Event("OnActivate", &TRadioPanel::OnActivate)
             .Event("OnDeactivate", &TRadioPanel::OnDeactivate);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TThreeJumper> p("TThreeJumper", "TComponent");
+        PublishBounds(p);
+        p.Enum("JumperState", JumperStates, &TThreeJumper::SetJumperState)
+            .Color("BaseColor", &TThreeJumper::SetBaseColor)
+            .Color("PinColor", &TThreeJumper::SetPinColor)
+            .Color("JumperColor", &TThreeJumper::SetJumperColor)
+            .Enum("Orientation", Orientations, &TThreeJumper::SetOrientation)
+            .Enum("BorderStyle", BorderStyleValues, &TThreeJumper::SetBorderStyle)
+            .Bool("AllowOpen", &TThreeJumper::SetAllowOpen);
+        PublishPlacement(p);
         PublishMouseEvents(p);
     }
 }

@@ -4,10 +4,12 @@
 #include <climits>
 #include <map>
 
+#include "toolkit/extctrls.h"
 #include "toolkit/label.h"
 #include "toolkit/menus.h"
 #include "toolkit/panel.h"
 #include "toolkit/resources.h"
+#include "toolkit/stdctrls.h"
 
 using definition::Value;
 using Kind = definition::Value::Kind;
@@ -284,6 +286,57 @@ void RegisterToolkitClasses() {
             .Event("OnHide", &TForm::OnHide)
             .Int("PixelsPerInch", &TForm::SetPixelsPerInch)
             .Int("TextHeight", &TForm::SetTextHeight);
+    }
+    {
+        TPublisher<TRadioButton> p("TRadioButton", "TWinControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        PublishLook(p);
+        p.Bool("Checked", &TRadioButton::SetChecked);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TRadioGroup> p("TRadioGroup", "TWinControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        PublishLook(p);
+        p.Int("Columns", &TRadioGroup::SetColumns)
+            .Int("ItemIndex", &TRadioGroup::SetItemIndex)
+            .Strings("Items", &TRadioGroup::SetItems);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TButton> p("TButton", "TWinControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        PublishLook(p);
+        p.Bool("Default", &TButton::SetDefault).Bool("Cancel", &TButton::SetCancel);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TMemo> p("TMemo", "TWinControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        PublishLook(p);
+        p.Strings("Lines", &TMemo::SetLines).Bool("ReadOnly", &TMemo::SetReadOnly).Bool("WordWrap", &TMemo::SetWordWrap);
+    }
+    {
+        TPublisher<TImage> p("TImage", "TGraphicControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        p.Bool("AutoSize", &TImage::SetAutoSize)
+            .Bool("Center", &TImage::SetCenter)
+            .Picture("Picture", &TImage::Picture)
+            .Bool("Stretch", &TImage::SetStretch);
+        PublishMouseEvents(p);
+    }
+    {
+        TPublisher<TPaintBox> p("TPaintBox", "TGraphicControl");
+        PublishBounds(p);
+        PublishPlacement(p);
+        PublishLook(p);
+        p.Event("OnPaint", &TPaintBox::OnPaint);
+        PublishMouseEvents(p);
     }
     TPublisher<TMainMenu>("TMainMenu", "TComponent");
     TPublisher<TMenuItem>("TMenuItem", "TComponent")
