@@ -81,3 +81,32 @@ xdotool mousemove $((x + 250)) $((y + 150))
 sleep 0.5
 wait_for_window "Analog Range" present
 echo "a click pins the popup"
+
+# The power popup: choosing external power moves the drawn cap to VEXT and
+# shows the DC-jack picture; clicking the drawn jumper moves it back.
+pixel() {  # pixel X Y -> "R,G,B" of the screen
+    import -window root "$work/now.png"
+    convert "$work/now.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+expect_pixel() {  # expect_pixel X Y R,G,B WHAT
+    local got
+    got=$(pixel "$1" "$2")
+    [ "$got" = "$3" ] || { echo "$4: pixel $1,$2 is $got, not $3" >&2; exit 1; }
+}
+xdotool mousemove $((x + 42)) $((y + 254))
+wait_for_window "Power" present
+xdotool click 1
+power=$(xdotool search --onlyvisible --name '^Power$' | head -n1)
+read -r px py < <(xwininfo -id "$power" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}')
+# In the panel: the jumper at 32, 24 (its left pin at +10, 9), "External Power" at 112, 32,
+# the DC-jack picture at 8, 56 (its centre pin near +56, 24).
+expect_pixel $((px + 32 + 5)) $((py + 24 + 9)) "128,128,128" "the cap starts on VUSB"
+xdotool mousemove $((px + 120)) $((py + 40)) click 1
+sleep 0.4
+expect_pixel $((px + 32 + 5)) $((py + 24 + 9)) "128,0,0" "External Power puts the cap on VEXT"
+expect_pixel $((px + 8 + 56)) $((py + 56 + 24)) "0,0,0" "the DC-jack picture shows"
+xdotool mousemove $((px + 32 + 5)) $((py + 24 + 9)) click 1
+sleep 0.4
+expect_pixel $((px + 32 + 5)) $((py + 24 + 9)) "128,128,128" "a click on the drawn jumper moves the cap back"
+expect_pixel $((px + 8 + 56)) $((py + 56 + 24)) "239,239,239" "the DC-jack picture is hidden again"
+echo "the power popup keeps its choice and its drawn jumper in step"
