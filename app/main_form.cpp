@@ -3,7 +3,11 @@
 #include "app/screw_terminal.h"
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
+#include "setupctrls/help_form.h"
 #include "setupctrls/radio_panel.h"
+#include "setupctrls/setup_supporter.h"
+#include "setupctrls/tech_form.h"
+#include "toolkit/application.h"
 #include "toolkit/definition_loader.h"
 #include "toolkit/extctrls.h"
 #include "toolkit/label.h"
@@ -21,6 +25,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     Field("Exit2", Exit2);
     Field("TechnicalSupport1", TechnicalSupport1);
     Field("BoardImage1", BoardImage1);
+    Field("SetSup", SetSup);
     Field("USBHighlight", USBHighlight);
     Field("USBPanel", USBPanel);
     Field("LEDPanel", LEDPanel);
@@ -65,7 +70,12 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     Field("Label10", Label10);
     Field("Label11", Label11);
 
+    Publish("Howtousethisprogram1Click", &TMainForm::Howtousethisprogram1Click);
+    Publish("Closehelpdialog1Click", &TMainForm::Closehelpdialog1Click);
+    Publish("DisplayClick", &TMainForm::DisplayClick);
     Publish("Exit2Click", &TMainForm::Exit2Click);
+    Publish("TechnicalSupport1Click", &TMainForm::TechnicalSupport1Click);
+    Publish("FormCreate", &TMainForm::FormCreate);
     Publish("PullJumper1Click", &TMainForm::PullJumper1Click);
     Publish("PullRadios0Click", &TMainForm::PullRadios0Click);
     Publish("PullRadios1Click", &TMainForm::PullRadios1Click);
@@ -79,6 +89,24 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 }
 
 void TMainForm::Exit2Click(TObject*) { Close(); }
+
+void TMainForm::FormCreate(TObject*) { Application->OnIdle = Bind(SetSup, &TSetupSupporter::ApplicationIdle); }
+
+void TMainForm::Howtousethisprogram1Click(TObject*) {
+    if (SetSup->HelpForm) SetSup->HelpForm->SetVisible(true);
+}
+
+void TMainForm::TechnicalSupport1Click(TObject*) {
+    if (SetSup->TechForm) SetSup->TechForm->SetVisible(true);
+}
+
+void TMainForm::Closehelpdialog1Click(TObject*) {
+    if (SetSup->HelpForm) SetSup->HelpForm->SetVisible(false);
+}
+
+void TMainForm::DisplayClick(TObject*) {
+    if (SetSup->PCIForm) SetSup->PCIForm->SetVisible(true);
+}
 
 namespace {
 

@@ -17,6 +17,7 @@ class TPanel;
 class TRadioButton;
 class TRadioGroup;
 class TRadioPanel;
+class TSetupSupporter;
 
 class TMainForm : public TForm {
 public:
@@ -30,6 +31,7 @@ public:
     TMenuItem* Exit2 = nullptr;
     TMenuItem* TechnicalSupport1 = nullptr;
     TBoardImage* BoardImage1 = nullptr;
+    TSetupSupporter* SetSup = nullptr;
     TBoardHighlight* USBHighlight = nullptr;
     TRadioPanel* USBPanel = nullptr;
     TRadioPanel* LEDPanel = nullptr;
@@ -74,8 +76,17 @@ public:
     TLabel* Label10 = nullptr;
     TLabel* Label11 = nullptr;
 
+    // Help menu commands: each shows (or hides) one of the supporter's
+    // windows, once the supporter has built them.
+    void Howtousethisprogram1Click(TObject* sender);
+    void Closehelpdialog1Click(TObject* sender);
+    void DisplayClick(TObject* sender);
     // Closes the main window, which ends the program.
     void Exit2Click(TObject* sender);
+    void TechnicalSupport1Click(TObject* sender);
+    // Lets the supporter build its windows at the first idle moment, when
+    // the application knows its main window.
+    void FormCreate(TObject* sender);
 
     // Each setting is shown twice, as radio choices and as drawn jumpers;
     // these keep the two in step whichever the user changes.

@@ -3,6 +3,7 @@
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
 #include "setupctrls/radio_panel.h"
+#include "setupctrls/setup_supporter.h"
 #include "setupctrls/three_jumper.h"
 #include "toolkit/definition_loader.h"
 #include "toolkit/menus.h"
@@ -106,4 +107,19 @@ void RegisterSetupControls() {
         PublishPlacement(p);
         PublishMouseEvents(p);
     }
+    TPublisher<TSetupSupporter>("TSetupSupporter", "TComponent")
+        .Str("CompanyName", &TSetupSupporter::SetCompanyName)
+        .Str("CardNameA", &TSetupSupporter::SetCardNameA)
+        .Str("CardNameB", &TSetupSupporter::SetCardNameB)
+        .Bool("UseCardNameB", &TSetupSupporter::SetUseCardNameB)
+        .Str("CallHow", &TSetupSupporter::SetCallHow)
+        .Bool("MultiPort", &TSetupSupporter::SetMultiPort)
+        .Int("Channels", &TSetupSupporter::SetChannels)
+        .Bool("ChangeButtons", &TSetupSupporter::SetChangeButtons)
+        .Bool("bSeries", &TSetupSupporter::SetSeries)
+        .Event("OnBeginCalib", &TSetupSupporter::SetOnBeginCalib)
+        .Event("OnGetCardString", &TSetupSupporter::OnGetCardString)
+        .Event("OnGetCalibString", &TSetupSupporter::OnGetCalibString)
+        .Event("OnStopButtonClick", &TSetupSupporter::OnStopButtonClick)
+        .Event("OnStartButtonClick", &TSetupSupporter::OnStartButtonClick);
 }

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QFont>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -133,6 +134,11 @@ int TApplication::MessageBox(const String& text, const String& caption, unsigned
     case MB_RETRYCANCEL: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    if (flags & MB_DEFBUTTON2) {
+        if ((flags & 0xF) == MB_YESNO) box.setDefaultButton(QMessageBox::No);
+        else if ((flags & 0xF) != MB_OK) box.setDefaultButton(QMessageBox::Cancel);
+    }
+    if (flags & MB_TOPMOST) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {
     case QMessageBox::Cancel: return IDCANCEL;
     case QMessageBox::Yes: return IDYES;

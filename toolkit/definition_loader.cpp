@@ -42,6 +42,7 @@ const TEnumTable<TWindowState> WindowStates = {{"wsNormal", TWindowState::wsNorm
                                                {"wsMaximized", TWindowState::wsMaximized}};
 const TEnumTable<TPosition> Positions = {{"poDesigned", TPosition::poDesigned},
                                          {"poDefault", TPosition::poDefault},
+                                         {"poDefaultPosOnly", TPosition::poDefaultPosOnly},
                                          {"poScreenCenter", TPosition::poScreenCenter},
                                          {"poMainFormCenter", TPosition::poMainFormCenter},
                                          {"poOwnerFormCenter", TPosition::poOwnerFormCenter}};

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -11,6 +12,7 @@
 #include "toolkit/application.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
 #include "toolkit/widget_bridge_p.h"
 
 namespace {
@@ -198,17 +200,24 @@ void TForm::SetVisible(bool visible) {
         SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(),
                   Height());
     };
-    if (FPosition == TPosition::poScreenCenter) {
-        centreOn({0, 0, Screen->Width(), Screen->Height()});
-    } else if ((FPosition == TPosition::poMainFormCenter || FPosition == TPosition::poOwnerFormCenter) && main &&
-               main != this) {
-        centreOn(main->BoundsRect());
+    // The placement applies at the first showing; afterwards the window
+    // keeps the place it had, wherever the user put it.
+    if (!FShownOnce) {
+        if (FPosition == TPosition::poScreenCenter) {
+            centreOn({0, 0, Screen->Width(), Screen->Height()});
+        } else if ((FPosition == TPosition::poMainFormCenter || FPosition == TPosition::poOwnerFormCenter) && main &&
+                   main != this) {
+            centreOn(main->BoundsRect());
+        }
     }
+    bool first = !FShownOnce;
+    FShownOnce = true;
     switch (FWindowState) {
     case TWindowState::wsMaximized: frame->showMaximized(); break;
     case TWindowState::wsMinimized: frame->showMinimized(); break;
     case TWindowState::wsNormal: frame->show(); break;
     }
+    if (first) FocusFirstControl();
     if (OnShow) OnShow(this);
 }
 
@@ -239,15 +248,51 @@ void TForm::Close() {
 }
 
 void TForm::FitToChildren() {
-    int right = 0, bottom = 0;
+    bool any = false;
+    TRect box;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         if (!c->Visible()) continue;
-        right = std::max(right, c->Left() + c->Width());
-        bottom = std::max(bottom, c->Top() + c->Height());
+        TRect r = c->BoundsRect();
+        box = any ? TRect{std::min(box.Left, r.Left), std::min(box.Top, r.Top), std::max(box.Right, r.Right),
+                          std::max(box.Bottom, r.Bottom)}
+                  : r;
+        any = true;
     }
-    SetClientWidth(right);
-    SetClientHeight(bottom);
+    if (!any) return;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->Visible() && c->Align() == TAlign::alNone)
+            c->SetBounds(c->Left() - box.Left, c->Top() - box.Top, c->Width(), c->Height());
+    }
+    SetClientWidth(box.Width());
+    SetClientHeight(box.Height());
+}
+
+void TForm::FocusFirstControl() {
+    TWinControl* first = nullptr;
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* w = dynamic_cast<TWinControl*>(Controls(i));
+        if (!w || !w->TabStop() || !w->CanFocus()) continue;
+        auto order = [](TWinControl* c) { return c->TabOrder() < 0 ? 1 << 30 : c->TabOrder(); };
+        if (!first || order(w) < order(first)) first = w;
+    }
+    if (first) first->SetFocus();
+}
+
+bool TForm::HandleDialogKey(int key) {
+    TButton* focused = nullptr;
+    TButton* wanted = nullptr;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* b = dynamic_cast<TButton*>(Components(i));
+        if (!b || !b->Showing() || !b->Enabled()) continue;
+        if (b->Focused()) focused = b;
+        if (key == Qt::Key_Escape ? b->Cancel() : b->Default()) wanted = wanted ? wanted : b;
+    }
+    if (key != Qt::Key_Escape && focused) wanted = focused;
+    if (!wanted) return false;
+    wanted->Click();
+    return true;
 }
 
 void TForm::Activated(bool active) {
@@ -309,6 +354,13 @@ bool TForm::HandleWidgetEvent(QWidget* widget, QEvent* event) {
         SyncBoundsFromWidget();
         return false;
     case QEvent::WindowTitleChange: return false;
+    case QEvent::KeyPress: {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
+        bool handled = false;
+        CallSafely([&] { handled = HandleDialogKey(key); });
+        return handled;
+    }
     case QEvent::Leave:
         CallSafely([this] { MouseLeft(); });
         return false;

@@ -61,7 +61,8 @@ public:
     // Runs OnClose; the main form then ends the application, any other form
     // hides (the default action) and is kept.
     void Close();
-    // Makes the window's size fit its windowed children (plus a small margin).
+    // Gives the client area the size of the visible children's bounding box,
+    // moving the children so the box starts at the client origin.
     void FitToChildren();
 
     TNotifyEvent OnCreate;
@@ -108,6 +109,9 @@ protected:
 
 private:
     void ApplyWindowFlags();
+    // Enter presses the focused or the default button, Esc the cancel button.
+    bool HandleDialogKey(int key);
+    void FocusFirstControl();
     void ApplyGeometry();
     void BindFields();
 
@@ -125,6 +129,7 @@ private:
     bool FOldCreateOrder = false;
     bool FActive = false;
     bool FPainted = false;
+    bool FShownOnce = false;
     bool FApplyingGeometry = false;
     std::map<String, std::any> FHandlers;
     std::vector<std::pair<String, std::function<bool(TComponent*)>>> FFields;

@@ -80,7 +80,11 @@ TPoint TLabel::TextExtent() const {
 void TLabel::AdjustSize() {
     if (!FAutoSize || IsLoading()) return;
     TPoint extent = TextExtent();
-    SetBounds(Left(), Top(), FWordWrap ? Width() : extent.X, extent.Y);
+    // An aligned label keeps the length its alignment gives it.
+    bool keepWidth = FWordWrap || Align() == TAlign::alTop || Align() == TAlign::alBottom || Align() == TAlign::alClient;
+    bool keepHeight = Align() == TAlign::alLeft || Align() == TAlign::alRight || Align() == TAlign::alClient;
+    SetBounds(Left(), Top(), keepWidth ? Width() : extent.X, keepHeight ? Height() : extent.Y);
+    if (Parent() && Align() != TAlign::alNone) Parent()->AlignControls();
 }
 
 void TLabel::Paint() {

@@ -56,6 +56,12 @@ TStrings TMemo::Lines() const {
 
 void TMemo::SetLines(const TStrings& lines) { EditOf(*this)->setPlainText(QString::fromStdString(lines.Text())); }
 
+void TMemo::SetText(const String& text) {
+    QString plain = QString::fromStdString(text);
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EditOf(*this)->setPlainText(plain);
+}
+
 void TMemo::SetReadOnly(bool readOnly) {
     FReadOnly = readOnly;
     EditOf(*this)->setReadOnly(readOnly);

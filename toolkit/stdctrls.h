@@ -91,6 +91,8 @@ public:
     // A copy of the text, one string a line.
     TStrings Lines() const;
     void SetLines(const TStrings& lines);
+    // The whole text; CR LF or LF end a line.
+    void SetText(const String& text);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool readOnly);
     TScrollStyle ScrollBars() const { return FScrollBars; }

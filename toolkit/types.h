@@ -88,7 +88,7 @@ enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
 enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TFormStyle : std::uint8_t { fsNormal, fsStayOnTop };
 enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
-enum class TPosition : std::uint8_t { poDesigned, poDefault, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
+enum class TPosition : std::uint8_t { poDesigned, poDefault, poDefaultPosOnly, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
 enum class TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
 // Round to nearest, halves to the even neighbour, as everywhere in the program.

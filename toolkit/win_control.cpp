@@ -110,7 +110,11 @@ void TWinControl::SetEnabled(bool enabled) {
     if (FWidget) FWidget->setEnabled(enabled);
 }
 
-void TWinControl::SetTabOrder(int order) { FTabOrder = order; }
+void TWinControl::SetTabOrder(int order) {
+    if (order == FTabOrder) return;
+    FTabOrder = order;
+    if (Parent() && !IsLoading()) Parent()->ApplyTabOrder();
+}
 
 void TWinControl::SetTabStop(bool tabStop) {
     FTabStop = tabStop;

@@ -43,6 +43,9 @@ public:
     void Loaded() override;
     void Repaint() override;
 
+    // Places the aligned children and, after a client resize, the anchored ones.
+    void AlignControls();
+
     // The topmost visible, enabled windowless child at a client position.
     TControl* ControlAtPos(TPoint p) const;
     // The windowless child the mouse is over, if any.
@@ -70,8 +73,6 @@ protected:
     void ColorChanged() override;
     void CaptionChanged() override;
 
-    // Re-applies align and anchors of every child after a client resize.
-    void AlignControls();
     // Re-reads the bounds after Qt moved or resized the widget on its own.
     virtual void SyncBoundsFromWidget();
     void ApplyTabOrder();

@@ -50,6 +50,22 @@ wait_for_window() {  # wait_for_window TITLE present|absent
     return 1
 }
 
+# The help window opens by itself; Enter presses Start, which opens the
+# Analog Range popup pinned; its Done button closes it.
+wait_for_window "Instructions for Settings utility" present
+echo "the help window opened by itself"
+xdotool key Return
+wait_for_window "Instructions for Settings utility" absent
+wait_for_window "Analog Range" present
+popup=$(xdotool search --onlyvisible --name '^Analog Range$' | head -n1)
+read -r px py pw ph < <(xwininfo -id "$popup" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+    /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}')
+xdotool mousemove $((px + pw - 64 + 29)) $((py + ph - 44 + 12)) click 1
+wait_for_window "Analog Range" absent
+echo "Start opened the Analog Range popup; Done closed it"
+xdotool mousemove 1279 1023
+sleep 0.3
+
 read -r _ _ x y < <(look rest)
 echo "board shown at $x,$y; every circle at rest"
 
