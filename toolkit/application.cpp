@@ -77,11 +77,11 @@ void TApplication::FormDestroyed(TForm* form) {
 }
 
 void TApplication::MainFormPainted() {
-    if (FIdleArmed) return;
-    FIdleArmed = true;
     // Zero-time timers posted before the first paint run before it; one
     // posted from the paint runs once the queue has emptied after it.
     QTimer::singleShot(0, QApplication::instance(), [this] { DoIdle(); });
+    if (FIdleArmed) return;
+    FIdleArmed = true;
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, QApplication::instance(),
                          [this] { DoIdle(); });

@@ -73,6 +73,7 @@ public:
 
     // Toolkit plumbing.
     void FormDestroyed(TForm* form);
+    // The main form painted for the first time: from now on, idle moments count.
     void MainFormPainted();
     void ProcessMessages();
     bool IdleArmed() const { return FIdleArmed; }
