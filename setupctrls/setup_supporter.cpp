@@ -2,10 +2,13 @@
 
 #include <stdexcept>
 
+#include "driver/lltraxdrv.h"
 #include "setupctrls/help_form.h"
+#include "setupctrls/pci_form.h"
 #include "setupctrls/tech_form.h"
 #include "toolkit/application.h"
 #include "toolkit/label.h"
+#include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
 #include "toolkit/timer.h"
 
@@ -58,12 +61,46 @@ void TSetupSupporter::BuildWindows() {
     TechForm = TTechForm::Build(*main, CompanyName, CallHow, Bind(this, &TSetupSupporter::CloseButtonClick));
 
     bool cardFound = true;
-    PCIForm = nullptr;  // the installed-cards window comes with a card-listing handler
+    PCIForm = nullptr;
+    if (OnGetCardString) cardFound = BuildCardList(*main);
 
     FHeaderLabel->SetCaption(cardFound ? card + SeriesSuffix() + " Settings Program"
                                        : "No " + card + (bSeries ? " Series Card" : "") + " Found");
     FShowHelpPending = true;
     UpdateTimer();
+}
+
+bool TSetupSupporter::BuildCardList(TForm& main) {
+    const String card = CardName();
+    if (TMainMenu* menu = main.Menu()) {
+        TMenuItem* bar = menu->Items();
+        for (int i = 0; i < bar->Count(); ++i) {
+            TMenuItem* file = bar->Items(i);
+            if (file->Caption() != "&File") continue;
+            auto* entry = new TMenuItem(file);
+            entry->SetName("DisplayPCI");
+            entry->SetCaption("Display " + card + " Cards Installed");
+            entry->OnClick = Bind(this, &TSetupSupporter::DisplayPCIClick);
+            file->Insert(0, entry);
+            break;
+        }
+    }
+    auto* form = TPCIForm::Build(main, card, Bind(this, &TSetupSupporter::CloseButtonClick));
+    PCIForm = form;
+
+    LoadDriverLibrary();
+    const std::int32_t count = GetNumCards ? GetNumCards() : 0;
+    bool cardFound = false;
+    TStrings lines;
+    for (std::int32_t index = 0; index < count; ++index) {
+        String text = OnGetCardString(this, index);
+        if (text.empty()) continue;
+        lines.Add(text);
+        cardFound = true;
+    }
+    if (cardFound) form->PCIMemo->SetText(lines.Text());
+    else form->PCIMemo->SetText("No Card Found");
+    return cardFound;
 }
 
 void TSetupSupporter::UpdateTimer() {

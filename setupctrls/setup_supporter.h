@@ -100,6 +100,9 @@ public:
 
 private:
     void BuildWindows();
+    // The File menu's entry and the installed-cards window; true when the
+    // driver reported a card the owner could name.
+    bool BuildCardList(TForm& main);
     void UpdateTimer();
     void TimerTick(TObject* sender);
     void SetCalibrating(bool value);

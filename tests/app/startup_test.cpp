@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
+#include "driver/lltraxdrv.h"
+#include "setupctrls/pci_form.h"
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/help_form.h"
 #include "setupctrls/popup_form.h"
@@ -50,7 +52,9 @@ TEST_F(Startup, TheSupporterBuildsOnceAtTheFirstIdleMoment) {
     MainForm->Howtousethisprogram1->Click();  // nothing built yet: nothing happens
     MainForm->DisplayClick(nullptr);
 
+    const int loads = DriverLoadAttempts();
     ShowAndIdle();
+    EXPECT_EQ(DriverLoadAttempts(), loads);  // no card-listing handler: the driver stays unloaded
     EXPECT_FALSE(bool(Application->OnIdle));
     ASSERT_NE(sup->HelpForm, nullptr);
     ASSERT_NE(sup->TechForm, nullptr);
@@ -70,6 +74,16 @@ TEST_F(Startup, TheSupporterBuildsOnceAtTheFirstIdleMoment) {
     EXPECT_EQ(Named("HelpForm"), 1);
     EXPECT_EQ(Named("HeaderLabel"), 1);
     MainForm->DisplayClick(nullptr);  // no installed-cards window on this page
+}
+
+TEST_F(Startup, WithoutTheDriverTheCardListSaysNoCard) {
+    sup->OnGetCardString = [](TObject*, std::int32_t) -> String { return "never asked"; };
+    ShowAndIdle();
+    EXPECT_FALSE(DriverBound);
+    EXPECT_EQ(GetNumCards, nullptr);
+    ASSERT_NE(sup->PCIForm, nullptr);
+    EXPECT_EQ(static_cast<TPCIForm*>(sup->PCIForm)->PCIMemo->Lines(), (TStrings{"No Card Found"}));
+    EXPECT_EQ(sup->HeaderLabel()->Caption(), "No ZK-WAVE-410 Series Card Found");
 }
 
 TEST_F(Startup, WithoutSeriesTheHeaderNamesTheCardAlone) {
