@@ -4,15 +4,11 @@
 #include <exception>
 
 #include "app/main_form.h"
-#include "setupctrls/register_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/definition_loader.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
-    RegisterToolkitClasses();
-    RegisterSetupControls();
-    RegisterMainForm();
+    RegisterProgramClasses();
     try {
         application.CreateForm(MainForm, MainFormDefinition);
     } catch (const std::exception& e) {

@@ -5,6 +5,7 @@
 #include "setupctrls/board_image.h"
 #include "setupctrls/help_form.h"
 #include "setupctrls/radio_panel.h"
+#include "setupctrls/register_classes.h"
 #include "setupctrls/setup_supporter.h"
 #include "setupctrls/tech_form.h"
 #include "toolkit/application.h"
@@ -188,3 +189,9 @@ void TMainForm::PowerScrewPaintPaint(TObject*) {
 }
 
 void RegisterMainForm() { TPublisher<TMainForm>("TMainForm", "TForm", false); }
+
+void RegisterProgramClasses() {
+    RegisterToolkitClasses();
+    RegisterSetupControls();
+    RegisterMainForm();
+}

@@ -109,6 +109,9 @@ extern TMainForm* MainForm;
 
 // Makes TMainForm known to window definitions.
 void RegisterMainForm();
+// Makes every class the program's window definitions name known: the
+// toolkit's, the setup components' and TMainForm.
+void RegisterProgramClasses();
 
 // The embedded definition of the main window.
 constexpr const char* MainFormDefinition = "main_form.def";

@@ -17,9 +17,7 @@
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
 #include "setupctrls/popup_form.h"
-#include "setupctrls/register_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/definition_loader.h"
 
 namespace {
 
@@ -62,9 +60,7 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
-    RegisterToolkitClasses();
-    RegisterSetupControls();
-    RegisterMainForm();
+    RegisterProgramClasses();
     application.CreateForm(MainForm, MainFormDefinition);
     MainForm->Show();
     QTest::qWaitForWindowExposed(MainForm->Widget()->windowHandle());

@@ -6,15 +6,11 @@
 #include <ctime>
 
 #include "app/main_form.h"
-#include "setupctrls/register_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/definition_loader.h"
 
 int main(int argc, char** argv) {
     TApplication application(argc, argv);
-    RegisterToolkitClasses();
-    RegisterSetupControls();
-    RegisterMainForm();
+    RegisterProgramClasses();
     application.CreateForm(MainForm, MainFormDefinition);
     application.OnIdle = [](TObject*, bool&) {
         timespec now{};

@@ -497,18 +497,24 @@ void TBoardHighlight::AddMenuEntry() {
     section->Add(entry);
 }
 
-void TBoardHighlight::CheckMenuEntry(bool checked) {
-    if (!FBoardMenu) return;
-    MenuSection s = SectionOf(FHighlightType);
+bool TBoardHighlight::FindMenuEntry(TMenuItem*& section, int& index) const {
+    if (!FBoardMenu) return false;
+    const String caption = SectionOf(FHighlightType).caption;
     TMenuItem* bar = FBoardMenu->Items();
     for (int i = 0; i < bar->Count(); ++i) {
-        TMenuItem* section = bar->Items(i);
-        if (section->Caption() != s.caption) continue;
-        int j = FindEntry(section, FTitle);
-        if (j < 0) continue;
-        section->Items(j)->SetChecked(checked);
-        return;
+        if (bar->Items(i)->Caption() != caption) continue;
+        index = FindEntry(bar->Items(i), FTitle);
+        if (index < 0) continue;
+        section = bar->Items(i);
+        return true;
     }
+    return false;
+}
+
+void TBoardHighlight::CheckMenuEntry(bool checked) {
+    TMenuItem* section = nullptr;
+    int index = 0;
+    if (FindMenuEntry(section, index)) section->Items(index)->SetChecked(checked);
 }
 
 void TBoardHighlight::MenuEntryClick(TObject* sender) {
@@ -532,19 +538,12 @@ void TBoardHighlight::PreviousClick(TObject*) { Walk(-1); }
 void TBoardHighlight::NextClick(TObject*) { Walk(+1); }
 
 void TBoardHighlight::Walk(int step) {
-    if (!FBoardMenu) return;
-    MenuSection s = SectionOf(FHighlightType);
-    TMenuItem* bar = FBoardMenu->Items();
-    for (int i = 0; i < bar->Count(); ++i) {
-        TMenuItem* section = bar->Items(i);
-        if (section->Caption() != s.caption) continue;
-        int j = FindEntry(section, FTitle);
-        if (j < 0) continue;
-        const int n = section->Count();
-        TMenuItem* target = section->Items((j + step + n) % n);
-        if (FPopup) FPopup->Close();
-        // Entries added by the page itself may have no handler; they are skipped.
-        if (target->OnClick) target->OnClick(this);
-        return;
-    }
+    TMenuItem* section = nullptr;
+    int index = 0;
+    if (!FindMenuEntry(section, index)) return;
+    const int n = section->Count();
+    TMenuItem* target = section->Items((index + step + n) % n);
+    if (FPopup) FPopup->Close();
+    // Entries added by the page itself may have no handler; they are skipped.
+    if (target->OnClick) target->OnClick(this);
 }

@@ -11,6 +11,7 @@
 #include "toolkit/form.h"
 
 class TMainMenu;
+class TMenuItem;
 class TPopupForm;
 class TRadioPanel;
 
@@ -104,6 +105,8 @@ private:
     void Prepare();
     void BuildPopup();
     void Walk(int step);
+    // This highlight's entry: the first in its kind's sections whose caption is Title.
+    bool FindMenuEntry(TMenuItem*& section, int& index) const;
 
     THighlightType FHighlightType = THighlightType::htOptions;
     String FTitle;

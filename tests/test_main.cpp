@@ -6,9 +6,7 @@
 #include <QApplication>
 
 #include "app/main_form.h"
-#include "setupctrls/register_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/definition_loader.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -17,8 +15,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TEST_SCREEN_CONFIG);
     QApplication qt(argc, argv);
     TApplication application;
-    RegisterToolkitClasses();
-    RegisterSetupControls();
-    RegisterMainForm();
+    RegisterProgramClasses();
     return RUN_ALL_TESTS();
 }

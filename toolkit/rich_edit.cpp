@@ -4,6 +4,7 @@
 #include <QTextEdit>
 
 #include "toolkit/rtf.h"
+#include "toolkit/scroll_area_p.h"
 #include "toolkit/widget_bridge_p.h"
 
 namespace {
@@ -30,10 +31,7 @@ void TRichEdit::SetReadOnly(bool readOnly) {
 
 void TRichEdit::SetScrollBars(TScrollStyle style) {
     FScrollBars = style;
-    bool vertical = style == TScrollStyle::ssVertical || style == TScrollStyle::ssBoth;
-    bool horizontal = style == TScrollStyle::ssHorizontal || style == TScrollStyle::ssBoth;
-    EditOf(*this)->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    EditOf(*this)->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(*EditOf(*this), style);
 }
 
 void TRichEdit::LoadRtf(const String& rtf) {
@@ -47,9 +45,4 @@ String TRichEdit::PlainText() const { return EditOf(*this)->toPlainText().toStdS
 
 QTextDocument* TRichEdit::Document() const { return EditOf(*this)->document(); }
 
-void TRichEdit::ColorChanged() {
-    TColor rgb = ColorToRGB(Color());
-    QPalette palette = EditOf(*this)->palette();
-    palette.setColor(QPalette::Base, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
-    EditOf(*this)->setPalette(palette);
-}
+void TRichEdit::ColorChanged() { ApplyBackground(*EditOf(*this), Color()); }

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "toolkit/exceptions.h"
+#include "toolkit/scroll_area_p.h"
 #include "toolkit/widget_bridge_p.h"
 
 namespace {
@@ -69,10 +70,7 @@ void TMemo::SetReadOnly(bool readOnly) {
 
 void TMemo::SetScrollBars(TScrollStyle style) {
     FScrollBars = style;
-    bool vertical = style == TScrollStyle::ssVertical || style == TScrollStyle::ssBoth;
-    bool horizontal = style == TScrollStyle::ssHorizontal || style == TScrollStyle::ssBoth;
-    EditOf(*this)->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    EditOf(*this)->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(*EditOf(*this), style);
 }
 
 void TMemo::SetWordWrap(bool wrap) {
@@ -80,12 +78,7 @@ void TMemo::SetWordWrap(bool wrap) {
     EditOf(*this)->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
-void TMemo::ColorChanged() {
-    TColor rgb = ColorToRGB(Color());
-    QPalette palette = EditOf(*this)->palette();
-    palette.setColor(QPalette::Base, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
-    EditOf(*this)->setPalette(palette);
-}
+void TMemo::ColorChanged() { ApplyBackground(*EditOf(*this), Color()); }
 
 // ---- TRadioButton ------------------------------------------------------
 

@@ -16,9 +16,7 @@
 #include "app/main_form.h"
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
-#include "setupctrls/register_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/definition_loader.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/resources.h"
 
@@ -75,9 +73,7 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication application(argc, argv);
-    RegisterToolkitClasses();
-    RegisterSetupControls();
-    RegisterMainForm();
+    RegisterProgramClasses();
     application.CreateForm(MainForm, MainFormDefinition);
 
     QImage shot(QString::fromLocal8Bit(argv[1]));
