@@ -390,7 +390,7 @@ void TBoardHighlight::BuildPopup() {
     status->SetAnchors(akLeft | akRight | akBottom);
     status->AddPanel().Bevel = TStatusPanelBevel::pbNone;
 
-    struct ButtonSpec {
+    struct ButtonPlan {
         const char* name;
         const char* caption;
         TRect bounds;
@@ -398,18 +398,18 @@ void TBoardHighlight::BuildPopup() {
         void (TBoardHighlight::*click)(TObject*);
     };
     TButton* done = nullptr;
-    for (const ButtonSpec& spec : {ButtonSpec{"PreviousButton", "Previous", layout.Previous, akLeft | akBottom,
+    for (const ButtonPlan& plan : {ButtonPlan{"PreviousButton", "Previous", layout.Previous, akLeft | akBottom,
                                               &TBoardHighlight::PreviousClick},
-                                   ButtonSpec{"NextButton", "Next", layout.Next, akBottom, &TBoardHighlight::NextClick},
-                                   ButtonSpec{"DoneButton", "Done", layout.Done, akRight | akBottom,
+                                   ButtonPlan{"NextButton", "Next", layout.Next, akBottom, &TBoardHighlight::NextClick},
+                                   ButtonPlan{"DoneButton", "Done", layout.Done, akRight | akBottom,
                                               &TBoardHighlight::DoneClick}}) {
         auto* button = new TButton(popup);
-        button->SetName(spec.name);
-        button->SetCaption(spec.caption);
+        button->SetName(plan.name);
+        button->SetCaption(plan.caption);
         button->SetParent(popup);
-        button->SetBounds(spec.bounds.Left, spec.bounds.Top, spec.bounds.Width(), spec.bounds.Height());
-        button->SetAnchors(spec.anchors);
-        button->OnClick = Bind(this, spec.click);
+        button->SetBounds(plan.bounds.Left, plan.bounds.Top, plan.bounds.Width(), plan.bounds.Height());
+        button->SetAnchors(plan.anchors);
+        button->OnClick = Bind(this, plan.click);
         done = button;
     }
 
