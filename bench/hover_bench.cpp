@@ -40,6 +40,10 @@ double WaitForPaint(const std::function<QWidget*()>& window, const QElapsedTimer
     while (!watch.painted) {
         watch.window = window();
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        if (clock.elapsed() > 5000) {
+            std::fprintf(stderr, "hover_bench: no popup painted within 5 s\n");
+            std::_Exit(1);
+        }
     }
     double ms = clock.nsecsElapsed() / 1e6;
     watch.painted = false;
@@ -62,6 +66,8 @@ int main(int argc, char** argv) {
     TApplication application(argc, argv);
     RegisterProgramClasses();
     application.CreateForm(MainForm, MainFormDefinition);
+    // The help window that start-up opens would only stand in the way here.
+    application.OnIdle = nullptr;
     MainForm->Show();
     QTest::qWaitForWindowExposed(MainForm->Widget()->windowHandle());
     Settle();
@@ -88,7 +94,10 @@ int main(int argc, char** argv) {
             double ms = WaitForPaint([h] { return h->Popup() ? h->Popup()->Widget() : nullptr; }, clock);
             (round == 0 ? first : again).push_back(ms);
             QTest::mouseMove(surface, away);
-            while (h->Popup()->Widget()->isVisible()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            QElapsedTimer closing;
+            closing.start();
+            while (h->Popup()->Widget()->isVisible() && closing.elapsed() < 5000)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
             Settle();
         }
     }

@@ -8,6 +8,7 @@
 #include "support/widget_test.h"
 #include "toolkit/application.h"
 #include "toolkit/extctrls.h"
+#include "toolkit/label.h"
 #include "toolkit/menus.h"
 #include "toolkit/panel.h"
 #include "toolkit/stdctrls.h"
@@ -47,6 +48,19 @@ TEST_F(Options, ThePageStartsInAgreement) {
     EXPECT_EQ(f.PullRadios1->Columns(), 3);
     EXPECT_EQ(f.Image1->BoundsRect(), Bounds(8, 0, 112, 48));
     EXPECT_EQ(f.Image1->Picture().Width(), 112);
+}
+
+TEST_F(Options, EveryLabelFitsItsBoxInTheSubstituteFont) {
+    int labels = 0;
+    for (int i = 0; i < MainForm->ComponentCount(); ++i) {
+        auto* label = dynamic_cast<TLabel*>(MainForm->Components(i));
+        if (!label) continue;
+        ++labels;
+        TPoint extent = label->TextExtent();
+        EXPECT_LE(extent.X, label->Width()) << label->Name() << " " << label->Caption();
+        EXPECT_LE(extent.Y, label->Height()) << label->Name() << " " << label->Caption();
+    }
+    EXPECT_EQ(labels, 11);
 }
 
 TEST_F(Options, PullBiasBothWays) {
