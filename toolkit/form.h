@@ -30,7 +30,8 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     void SetVisible(bool visible) override;
-    void SetFocus();
+    // Brings the window to the front and activates it.
+    void SetFocus() override;
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle style);

@@ -66,14 +66,8 @@ void TWinControl::RemoveControl(TControl* control) {
     control->FParent = nullptr;
     if (FMouseControl == control) FMouseControl = nullptr;
     if (FPressedControl == control) FPressedControl = nullptr;
-    if (auto* win = dynamic_cast<TWinControl*>(control)) {
-        if (win->FWidget && !IsDestroying()) {
-            win->FWidget->hide();
-            win->FWidget->setParent(nullptr);
-        } else if (win->FWidget) {
-            win->FWidget->setParent(nullptr);
-        }
-    }
+    // Out of our widget: Qt must never delete it along with ours.
+    if (auto* win = dynamic_cast<TWinControl*>(control); win && win->FWidget) win->FWidget->setParent(nullptr);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {

@@ -35,7 +35,7 @@ public:
     void SetTabOrder(int order);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool tabStop);
-    void SetFocus();
+    virtual void SetFocus();
     bool Focused() const;
     bool CanFocus() const;
 
