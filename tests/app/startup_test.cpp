@@ -44,6 +44,38 @@ struct Startup : ::testing::Test {
     TSetupSupporter* sup = nullptr;
 };
 
+// Watches the main window's own creation handler run.
+class TWatchedMainForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    static TWatchedMainForm* reference;
+    bool referenceSetDuringCreate = false;
+    bool applicationKnewItDuringCreate = true;
+    void Loaded() override {
+        TMainForm::Loaded();
+        TNotifyEvent formCreate = OnCreate;
+        OnCreate = [this, formCreate](TObject* sender) {
+            referenceSetDuringCreate = reference == this;
+            applicationKnewItDuringCreate = Application->MainForm() == this;
+            formCreate(sender);
+        };
+    }
+};
+TWatchedMainForm* TWatchedMainForm::reference = nullptr;
+
+TEST(Creation, TheReferenceIsSetBeforeFormCreateAndTheApplicationLearnsOfItAfter) {
+    TForm* previous = Application->MainForm();
+    ASSERT_EQ(previous, nullptr);
+    Application->CreateForm(TWatchedMainForm::reference, MainFormDefinition);
+    TWatchedMainForm* form = TWatchedMainForm::reference;
+    EXPECT_TRUE(form->referenceSetDuringCreate);
+    EXPECT_FALSE(form->applicationKnewItDuringCreate);
+    EXPECT_EQ(Application->MainForm(), form);
+    EXPECT_TRUE(bool(Application->OnIdle));  // FormCreate ran
+    delete form;
+    Application->OnIdle = nullptr;
+}
+
 TEST_F(Startup, TheSupporterBuildsOnceAtTheFirstIdleMoment) {
     EXPECT_EQ(sup->CompanyName, "ZELKOR");
     EXPECT_EQ(sup->CardName(), "ZK-WAVE-410");
