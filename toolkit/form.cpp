@@ -302,12 +302,6 @@ void TForm::Activated(bool active) {
     if (!active && OnDeactivate) OnDeactivate(this);
 }
 
-void TForm::PaintWindow(TCanvas& canvas) {
-    canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Brush.Color = Color();
-    canvas.FillRect({0, 0, canvas.Target()->width(), canvas.Target()->height()});
-}
-
 void TForm::CaptionChanged() { Widget()->setWindowTitle(QString::fromStdString(Caption())); }
 
 void TForm::DoCreate() {

@@ -105,7 +105,6 @@ protected:
     }
     virtual void Activated(bool active);
     void CaptionChanged() override;
-    void PaintWindow(TCanvas& canvas) override;
     void SyncBoundsFromWidget() override;
 
 private:

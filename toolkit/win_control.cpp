@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -228,25 +229,60 @@ void TWinControl::SyncBoundsFromWidget() {
     StoreBounds(g.x(), g.y(), g.width(), g.height());
 }
 
-void TWinControl::PaintClient(QImage& buffer) {
+namespace {
+
+bool Intersects(const TRect& a, const TRect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+TRect Union(const TRect& a, const TRect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
+}
+
+TRect Intersection(const TRect& a, const TRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+}  // namespace
+
+TRect TWinControl::PaintArea(const TRect& dirty) const {
+    // A windowless child is always drawn whole, so one that reads what lies
+    // under it (a highlight rendering its looks) sees all of it.
+    TRect area = dirty;
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (TControl* c : FControls) {
+            if (dynamic_cast<const TWinControl*>(c) || !c->Visible()) continue;
+            TRect r = c->BoundsRect();
+            if (!Intersects(r, area)) continue;
+            TRect joined = Union(area, r);
+            if (joined == area) continue;
+            area = joined;
+            grown = true;
+        }
+    }
+    return Intersection(area, ClientRect());
+}
+
+void TWinControl::PaintClient(QImage& buffer, TPoint offset) {
     TColor back = ColorToRGB(Color());
     buffer.fill(qRgb(GetRValue(back), GetGValue(back), GetBValue(back)));
     TCanvas canvas(&buffer);
+    canvas.SetOrigin({-offset.X, -offset.Y});
     canvas.Font.Assign(Font());
     canvas.Brush.Color = Color();
     CallSafely([&] { PaintWindow(canvas); });
     canvas.Flush();
-    TRect client{0, 0, buffer.width(), buffer.height()};
+    const TRect area = Bounds(offset.X, offset.Y, buffer.width(), buffer.height());
     for (TControl* c : std::vector<TControl*>(FControls)) {
         auto* graphic = dynamic_cast<TGraphicControl*>(c);
         if (!graphic || !graphic->Visible()) continue;
-        TRect r = graphic->BoundsRect();
-        if (r.Right <= client.Left || r.Left >= client.Right || r.Bottom <= client.Top || r.Top >= client.Bottom)
-            continue;
+        const TRect r = graphic->BoundsRect();
+        if (!Intersects(r, area)) continue;
         TCanvas childCanvas(&buffer);
-        childCanvas.SetOrigin({r.Left, r.Top});
-        childCanvas.SetClip({std::max(0, -r.Left), std::max(0, -r.Top),
-                             std::min(r.Width(), client.Right - r.Left), std::min(r.Height(), client.Bottom - r.Top)});
+        childCanvas.SetOrigin({r.Left - offset.X, r.Top - offset.Y});
+        TRect visible = Intersection(r, area);
+        childCanvas.SetClip({visible.Left - r.Left, visible.Top - r.Top, visible.Right - r.Left, visible.Bottom - r.Top});
         childCanvas.Font.Assign(graphic->Font());
         childCanvas.Brush.Color = graphic->Color();
         CallSafely([&] { graphic->PaintOn(childCanvas); });
@@ -311,11 +347,16 @@ bool TWinControl::HandleWidgetEvent(QWidget* widget, QEvent* event) {
     case QEvent::Paint:
         if (!FCustomPainted) return false;
         CallSafely([&] {
-            QImage buffer(widget->size(), QImage::Format_RGB32);
+            // Only the part that needs it is composed: a highlight changing
+            // its look repaints its own small rectangle, not the whole photo.
+            QRect dirty = static_cast<QPaintEvent*>(event)->rect();
+            TRect area = PaintArea({dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1});
+            if (area.Width() <= 0 || area.Height() <= 0) return;
+            QImage buffer(area.Width(), area.Height(), QImage::Format_RGB32);
             if (buffer.isNull()) return;
-            PaintClient(buffer);
+            PaintClient(buffer, {area.Left, area.Top});
             QPainter painter(widget);
-            painter.drawImage(0, 0, buffer);
+            painter.drawImage(area.Left, area.Top, buffer);
         });
         return true;
     case QEvent::MouseMove:

@@ -65,8 +65,11 @@ protected:
     // Custom-painted controls paint themselves and their windowless children.
     void SetCustomPainted(bool custom);
     bool CustomPainted() const { return FCustomPainted; }
-    // Draws the whole client area into an image: own paint, then children.
-    void PaintClient(QImage& buffer);
+    // Draws part of the client area into an image whose top-left corner
+    // stands at `offset`: own paint, then the windowless children.
+    void PaintClient(QImage& buffer, TPoint offset);
+    // The dirty rectangle grown to hold every windowless child it touches.
+    TRect PaintArea(const TRect& dirty) const;
     virtual void PaintWindow(TCanvas&) {}
 
     void FontChanged() override;
