@@ -1,5 +1,6 @@
 #include "setupctrls/pci_form.h"
 
+#include "setupctrls/text_window.h"
 #include "toolkit/stdctrls.h"
 
 TPCIForm::TPCIForm(TComponent* owner) : TForm(owner) {}
@@ -11,33 +12,15 @@ TPCIForm* TPCIForm::Build(TForm& owner, const String& cardName, TNotifyEvent clo
     form->SetFormStyle(TFormStyle::fsStayOnTop);
     form->SetPosition(TPosition::poDefaultPosOnly);
 
-    auto* memo = new TMemo(form);
-    form->PCIMemo = memo;
-    memo->SetName("PCIMemo");
-    memo->SetParent(form);
-    memo->SetBounds(8, 8, 305, 89);
-    memo->Font().SetName("Tahoma");
-    memo->Font().SetSize(10);
-    memo->Font().SetStyle(fsBold);
-    memo->SetReadOnly(true);
-    memo->SetScrollBars(TScrollStyle::ssVertical);
-    memo->SetWordWrap(true);
-
-    auto* close = new TButton(form);
-    form->CloseButton = close;
-    close->SetName("CloseButton");
-    close->SetParent(form);
-    // Measured against the bare window's outer width, before the fit below.
-    close->SetBounds((form->Width() - 73) / 2, 105, 73, 25);
-    close->SetCancel(true);
-    close->SetCaption("Close");
-    close->SetTabOrder(0);
-    close->OnClick = std::move(closeClick);
-    memo->SetTabOrder(1);
-
-    form->FitToChildren();
-    memo->SetAnchors(akLeft | akTop | akRight | akBottom);
-    close->SetAnchors(akBottom);
+    // The button is placed against the bare window's outer width and is not
+    // centred again after the fit.
+    TTextWindowParts parts = AddTextAndClose(*form, "PCIMemo", (form->Width() - 73) / 2, std::move(closeClick));
+    form->PCIMemo = parts.Text;
+    form->CloseButton = parts.Close;
+    parts.Text->Font().SetName("Tahoma");
+    parts.Text->Font().SetSize(10);
+    parts.Text->Font().SetStyle(fsBold);
+    FitTextWindow(*form, parts, false);
     form->SetVisible(true);
     return form;
 }

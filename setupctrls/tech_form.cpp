@@ -1,5 +1,6 @@
 #include "setupctrls/tech_form.h"
 
+#include "setupctrls/text_window.h"
 #include "toolkit/stdctrls.h"
 
 String TechSupportText(const String& company, const String& callHow) {
@@ -21,30 +22,10 @@ TTechForm* TTechForm::Build(TForm& owner, const String& companyName, const Strin
     form->SetFormStyle(TFormStyle::fsStayOnTop);
     form->SetPosition(TPosition::poDefaultPosOnly);
 
-    auto* memo = new TMemo(form);
-    form->TechMemo = memo;
-    memo->SetName("TechMemo");
-    memo->SetParent(form);
-    memo->SetBounds(8, 8, 305, 89);
-    memo->SetReadOnly(true);
-    memo->SetScrollBars(TScrollStyle::ssVertical);
-    memo->SetWordWrap(true);
-    memo->SetText(TechSupportText(companyName, callHow));
-
-    auto* close = new TButton(form);
-    form->CloseButton = close;
-    close->SetName("CloseButton");
-    close->SetParent(form);
-    close->SetBounds(165, 105, 73, 25);
-    close->SetCancel(true);
-    close->SetCaption("Close");
-    close->SetTabOrder(0);
-    close->OnClick = std::move(closeClick);
-    memo->SetTabOrder(1);
-
-    form->FitToChildren();
-    memo->SetAnchors(akLeft | akTop | akRight | akBottom);
-    close->SetBounds((form->ClientWidth() - close->Width()) / 2, close->Top(), close->Width(), close->Height());
-    close->SetAnchors(akBottom);
+    TTextWindowParts parts = AddTextAndClose(*form, "TechMemo", 165, std::move(closeClick));
+    form->TechMemo = parts.Text;
+    form->CloseButton = parts.Close;
+    parts.Text->SetText(TechSupportText(companyName, callHow));
+    FitTextWindow(*form, parts, true);
     return form;
 }

@@ -13,7 +13,7 @@
 #include "setupctrls/pci_form.h"
 #include "toolkit/rich_edit.h"
 #include "setupctrls/setup_supporter.h"
-#include "support/widget_test.h"
+#include "support/real_page.h"
 #include "toolkit/application.h"
 #include "toolkit/label.h"
 #include "toolkit/menus.h"
@@ -22,10 +22,9 @@
 
 namespace {
 
-struct Cards : ::testing::Test {
+struct Cards : RealPage {
     void SetUp() override {
-        ParkCursor();
-        Application->CreateForm(MainForm, MainFormDefinition);
+        RealPage::SetUp();
         sup = MainForm->SetSup;
         Application->MessageBoxHook = [this](const String& text, const String&, unsigned) {
             reports.push_back(text);
@@ -33,10 +32,7 @@ struct Cards : ::testing::Test {
         };
     }
     void TearDown() override {
-        delete MainForm;
-        MainForm = nullptr;
-        Application->OnIdle = nullptr;
-        Application->MessageBoxHook = nullptr;
+        RealPage::TearDown();
         unsetenv("TRAXDRV_TEST_CARDS");
     }
     // The handler names cards by a table; the driver reports `count` cards.
@@ -45,8 +41,7 @@ struct Cards : ::testing::Test {
         sup->OnGetCardString = [names](TObject*, std::int32_t index) -> String {
             return index < std::int32_t(names.size()) ? names[std::size_t(index)] : String();
         };
-        MainForm->Show();
-        Settle();
+        ShowPage();
     }
     TStrings List() const { return static_cast<TPCIForm*>(sup->PCIForm)->PCIMemo->Lines(); }
     std::vector<String> FileEntries() const {

@@ -8,7 +8,7 @@
 #include "setupctrls/board_highlight.h"
 #include "setupctrls/board_image.h"
 #include "setupctrls/radio_panel.h"
-#include "support/widget_test.h"
+#include "support/real_page.h"
 #include "toolkit/application.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/menus.h"
@@ -16,19 +16,7 @@
 
 namespace {
 
-struct MainWindow : ::testing::Test {
-    void SetUp() override {
-        ParkCursor();
-        Application->CreateForm(MainForm, MainFormDefinition);
-    }
-    void TearDown() override {
-        delete MainForm;
-        MainForm = nullptr;
-    }
-    void ShowMaximised() {
-        MainForm->Show();
-        Settle();
-    }
+struct MainWindow : RealPage {
     std::vector<TBoardHighlight*> Highlights() const {
         std::vector<TBoardHighlight*> list;
         for (int i = 0; i < MainForm->BoardImage1->ControlCount(); ++i)
@@ -123,7 +111,7 @@ TEST_F(MainWindow, TheDefinitionBuildsThePage) {
 }
 
 TEST_F(MainWindow, ShownMaximisedTheBoardIsCentredAndEveryCircleRests) {
-    ShowMaximised();
+    ShowPage();
     TBoardImage& board = *MainForm->BoardImage1;
     EXPECT_EQ(MainForm->Width(), 1280);
     EXPECT_EQ(MainForm->Height(), 1024);
@@ -158,7 +146,7 @@ TEST_F(MainWindow, ShownMaximisedTheBoardIsCentredAndEveryCircleRests) {
 }
 
 TEST_F(MainWindow, HoveringACircleLightsItsGroupAndShowsItsPopup) {
-    ShowMaximised();
+    ShowPage();
     TMainForm& f = *MainForm;
     TRect r = f.AnalogRangeHighlight1->BoundsRect();
     MoveMouse(*f.BoardImage1, r.Left + r.Width() / 2, r.Top + r.Height() / 2);
@@ -175,7 +163,7 @@ TEST_F(MainWindow, HoveringACircleLightsItsGroupAndShowsItsPopup) {
 }
 
 TEST_F(MainWindow, ExitEndsTheProgram) {
-    ShowMaximised();
+    ShowPage();
     MainForm->Exit2->Click();
     EXPECT_TRUE(Application->Terminated());
     EXPECT_FALSE(MainForm->Widget()->isVisible());

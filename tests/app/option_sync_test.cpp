@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "setupctrls/radio_panel.h"
 #include "setupctrls/three_jumper.h"
-#include "support/widget_test.h"
+#include "support/real_page.h"
 #include "toolkit/application.h"
 #include "toolkit/extctrls.h"
 #include "toolkit/label.h"
@@ -17,15 +17,7 @@ namespace {
 
 using enum TJumperState;
 
-struct Options : ::testing::Test {
-    void SetUp() override {
-        ParkCursor();
-        Application->CreateForm(MainForm, MainFormDefinition);
-    }
-    void TearDown() override {
-        delete MainForm;
-        MainForm = nullptr;
-    }
+struct Options : RealPage {
 };
 
 TEST_F(Options, ThePageStartsInAgreement) {

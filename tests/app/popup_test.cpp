@@ -11,7 +11,7 @@
 #include "setupctrls/board_image.h"
 #include "setupctrls/popup_form.h"
 #include "setupctrls/radio_panel.h"
-#include "support/widget_test.h"
+#include "support/real_page.h"
 #include "toolkit/application.h"
 #include "toolkit/comctrls.h"
 #include "toolkit/menus.h"
@@ -31,17 +31,10 @@ const char* Name(State s) {
     }
 }
 
-struct Page : ::testing::Test {
+struct Page : RealPage {
     void SetUp() override {
-        ParkCursor();
-        Application->CreateForm(MainForm, MainFormDefinition);
-        MainForm->Show();
-        Settle();
-    }
-    void TearDown() override {
-        delete MainForm;
-        MainForm = nullptr;
-        ParkCursor();
+        RealPage::SetUp();
+        ShowPage();
     }
 
     TBoardImage& Board() const { return *MainForm->BoardImage1; }

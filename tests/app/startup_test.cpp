@@ -11,7 +11,7 @@
 #include "setupctrls/popup_form.h"
 #include "setupctrls/setup_supporter.h"
 #include "setupctrls/tech_form.h"
-#include "support/widget_test.h"
+#include "support/real_page.h"
 #include "toolkit/application.h"
 #include "toolkit/label.h"
 #include "toolkit/menus.h"
@@ -21,20 +21,10 @@
 
 namespace {
 
-struct Startup : ::testing::Test {
+struct Startup : RealPage {
     void SetUp() override {
-        ParkCursor();
-        Application->CreateForm(MainForm, MainFormDefinition);
+        RealPage::SetUp();
         sup = MainForm->SetSup;
-    }
-    void TearDown() override {
-        delete MainForm;
-        MainForm = nullptr;
-        Application->OnIdle = nullptr;
-    }
-    void ShowAndIdle() {
-        MainForm->Show();
-        Settle();
     }
     int Named(const String& name) const {
         int n = 0;
@@ -85,7 +75,7 @@ TEST_F(Startup, TheSupporterBuildsOnceAtTheFirstIdleMoment) {
     MainForm->DisplayClick(nullptr);
 
     const int loads = DriverLoadAttempts();
-    ShowAndIdle();
+    ShowPage();
     EXPECT_EQ(DriverLoadAttempts(), loads);  // no card-listing handler: the driver stays unloaded
     EXPECT_FALSE(bool(Application->OnIdle));
     ASSERT_NE(sup->HelpForm, nullptr);
@@ -110,7 +100,7 @@ TEST_F(Startup, TheSupporterBuildsOnceAtTheFirstIdleMoment) {
 
 TEST_F(Startup, WithoutTheDriverTheCardListSaysNoCard) {
     sup->OnGetCardString = [](TObject*, std::int32_t) -> String { return "never asked"; };
-    ShowAndIdle();
+    ShowPage();
     EXPECT_FALSE(DriverBound);
     EXPECT_EQ(GetNumCards, nullptr);
     ASSERT_NE(sup->PCIForm, nullptr);
@@ -120,12 +110,12 @@ TEST_F(Startup, WithoutTheDriverTheCardListSaysNoCard) {
 
 TEST_F(Startup, WithoutSeriesTheHeaderNamesTheCardAlone) {
     sup->bSeries = false;
-    ShowAndIdle();
+    ShowPage();
     EXPECT_EQ(sup->HeaderLabel()->Caption(), "ZK-WAVE-410 Settings Program");
 }
 
 TEST_F(Startup, TheTimerShowsTheHelpOnceAndTheMenuAgain) {
-    ShowAndIdle();
+    ShowPage();
     THelpForm& help = *sup->HelpForm;
     EXPECT_FALSE(help.Widget()->isVisible());
     sup->Timer().Tick();
@@ -149,7 +139,7 @@ TEST_F(Startup, TheTimerShowsTheHelpOnceAndTheMenuAgain) {
 }
 
 TEST_F(Startup, StartEnterAndEscOpenTheFirstSpotPinned) {
-    ShowAndIdle();
+    ShowPage();
     THelpForm& help = *sup->HelpForm;
     for (int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
         SCOPED_TRACE(key);
@@ -169,7 +159,7 @@ TEST_F(Startup, StartEnterAndEscOpenTheFirstSpotPinned) {
 }
 
 TEST_F(Startup, HelpAndSupportWindowGeometry) {
-    ShowAndIdle();
+    ShowPage();
     THelpForm& help = *sup->HelpForm;
     EXPECT_EQ(help.Caption(), "Instructions for Settings utility");
     EXPECT_EQ(help.FormStyle(), TFormStyle::fsStayOnTop);
