@@ -17,17 +17,12 @@
 
 namespace {
 
-// Frame margins before the window manager has framed a window, measured
-// under openbox with its default theme; the real ones replace them as soon
-// as the window is shown.
+// Frame margins before the window manager has framed a window: openbox's
+// default theme (title bar 20, borders 1, bottom handle 5, as measured on a
+// tool window). The real ones replace them as soon as the window is shown.
 TFrameMargins DefaultMargins(TFormBorderStyle style) {
-    if (QGuiApplication::platformName() == "offscreen") return {};
-    switch (style) {
-    case TFormBorderStyle::bsNone: return {};
-    case TFormBorderStyle::bsToolWindow:
-    case TFormBorderStyle::bsSizeToolWin: return {1, 20, 1, 5};
-    default: return {1, 20, 1, 1};
-    }
+    if (QGuiApplication::platformName() == "offscreen" || style == TFormBorderStyle::bsNone) return {};
+    return {1, 20, 1, 5};
 }
 
 }  // namespace
