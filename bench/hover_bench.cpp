@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
     // The help window that start-up opens would only stand in the way here.
     application.OnIdle = nullptr;
     MainForm->Show();
-    QTest::qWaitForWindowExposed(MainForm->Widget()->windowHandle());
+    if (!QTest::qWaitForWindowExposed(MainForm->Widget()->windowHandle())) {
+        std::fprintf(stderr, "hover_bench: the main window never appeared\n");
+        return 1;
+    }
     Settle();
     QApplication::instance()->installEventFilter(&watch);
 

@@ -6,13 +6,6 @@ TBoardImage::TBoardImage(TComponent* owner) : TCustomPanel(owner), FPicture(std:
     FPicture->OnChange = [this](TObject*) { PictureChanged(); };
     SetBevelOuter(TBevelCut::bvNone);
     SetBounds(Left(), Top(), 105, 105);
-    FAspectRatio = 1.0;
-    FAutoSize = true;
-    FScale = true;
-    FMenu = nullptr;
-    FCenterOnForm = true;
-    FPositionRecorded = false;
-    SetStretch(false);
 }
 
 TBoardImage::~TBoardImage() = default;

@@ -50,14 +50,8 @@ void RegisterSetupControls() {
         p.Bool("CreatePopup", &TBoardHighlight::CreatePopup)
             .Enum("HighlightType", HighlightTypes, &TBoardHighlight::SetHighlightType)
             .Ref("RadioPanel", &TBoardHighlight::SetRadioPanel)
-            .Str("Title", &TBoardHighlight::SetTitle)
-            .Enum("Align", AlignValues, &TControl::SetAlign)
-            .Set("Anchors", AnchorKinds, &TControl::SetAnchors)
-            .Bool("Enabled", &TControl::SetEnabled)
-            .Ignored("Constraints")
-            .Ignored("ParentShowHint")
-            .Ignored("ShowHint")
-            .Bool("Visible", &TControl::SetVisible);
+            .Str("Title", &TBoardHighlight::SetTitle);
+        PublishPlacement(p);
         PublishMouseEvents(p);
     }
     {

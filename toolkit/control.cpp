@@ -259,6 +259,3 @@ void TGraphicControl::PaintOn(TCanvas& canvas) {
     } restore{this, saved};
     Paint();
 }
-
-void TGraphicControl::Invalidate() { TControl::Invalidate(); }
-void TGraphicControl::Repaint() { TControl::Repaint(); }

@@ -180,9 +180,6 @@ public:
     // Run by the parent with a canvas prepared for this control.
     void PaintOn(TCanvas& canvas);
 
-    void Invalidate() override;
-    void Repaint() override;
-
 protected:
     virtual void Paint() {}
 

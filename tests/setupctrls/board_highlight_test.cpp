@@ -65,8 +65,6 @@ TEST_F(HighlightOnBoard, FirstPaintRendersTheLooksOverWhatLiesBelow) {
 
     // ...and the later one over the picture and the lower one's look.
     QImage shot = Grab(*board);
-    std::uint32_t centre = high->PeakImage().ScanLine(15)[20];
-    (void)centre;
     for (int y = 0; y < 31; y += 5)
         for (int x = 0; x < 41; x += 5) {
             TColor onScreen = PixelAt(shot, 30 + x, 20 + y);
